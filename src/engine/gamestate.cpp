@@ -1,0 +1,80 @@
+#include "gamestate.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "../data/valuereader.h"
+
+namespace bellarune {
+
+void InitProgram(GameState& state)
+{
+    state.NL = "\r\n";
+    state.rng.seedFromClock();
+    state.NameMeBaseTries = 6;
+    LoadSettings(state.SettingsFileName, state.settings);
+    state.SoundListFile = "zelsnd.dat";
+    state.names.InitTables();
+}
+
+void LoadItems(GameState& state)
+{
+    state.table.DataFileName = "zel.dat";
+    NullNotifier quiet;
+    ReadItemFile(state.table.DataFileName, state.table, state.notifier ? *state.notifier : quiet);
+    state.TimesUsed.assign(static_cast<std::size_t>(state.table.ItemCount) + 1, 0);
+}
+
+void LoadSounds(GameState& state)
+{
+    std::ifstream f(state.SoundListFile, std::ios::binary);
+    if (f) {
+        std::string data((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+        ValueReader in(data);
+        ValueReader::Value v;
+        for (int k = 0; k < 9 && in.next(v); ++k)
+            state.SoundFiles[static_cast<std::size_t>(k)] = v.text;
+    }
+    PlaySound(state, 5);
+}
+
+void PlaySound(GameState& state, int n)
+{
+    if (state.settings.SoundOn == 0 || n < 0 || n > 9 || !state.sound)
+        return;
+    const std::string& file = state.SoundFiles[static_cast<std::size_t>(n)];
+    if (file.empty() || !state.sound->play(file))
+        state.settings.SoundOn = 0;  // no further sound is tried this run
+}
+
+bool SaveSettings(GameState& state)
+{
+    // A settings file that cannot be written (read-only directory) is not worth a
+    // message at every resize: the game goes on with the values in memory.
+    return SaveSettings(state.SettingsFileName, state.settings, nullptr);
+}
+
+int16_t Clamp(int value, int low, int high)
+{
+    int r = value;
+    if (r < low)
+        r = low;
+    if (r > high)
+        r = high;
+    if (r < -32768)
+        r = -32768;
+    if (r > 32767)
+        r = 32767;
+    return static_cast<int16_t>(r);
+}
+
+int16_t Clamp(int value, const std::string& low, const std::string& high)
+{
+    auto num = [](const std::string& s) {
+        ValueReader::IntResult r = ValueReader::toInt(s, -32768, 32767);
+        return r.status == ValueReader::IntStatus::Ok ? static_cast<int>(r.value) : 0;
+    };
+    return Clamp(value, num(low), num(high));
+}
+
+}  // namespace bellarune

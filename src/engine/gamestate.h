@@ -1,0 +1,84 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "../data/itemtable.h"
+#include "../data/nametables.h"
+#include "../data/notifier.h"
+#include "../data/settings.h"
+#include "randomgenerator.h"
+
+namespace bellarune {
+
+// Plays wave files; implemented by the platform layer, replaced in tests.
+class SoundOutput {
+public:
+    virtual ~SoundOutput() = default;
+    // Starts the file asynchronously, cutting off the sound playing; false when it cannot be played.
+    virtual bool play(const std::string& file) = 0;
+};
+
+struct PlayerRecord {
+    int16_t Score = 0;
+    int16_t Possible = 0;
+    int16_t Percent = 0;
+};
+
+// Everything the program shares for the whole run. Created once in main (tests make
+// their own) and passed by reference to every form.
+struct GameState {
+    ItemTable table;
+    std::vector<int16_t> TimesUsed = std::vector<int16_t>(1, 0);
+    NameTables names;
+    Settings settings;
+    bool WindowMemoryBusy = false;
+
+    int16_t CurrentQuestionType = 0;
+    std::array<int16_t, 6> QuestionItems{};
+    int16_t CurrentItem = 0;
+
+    std::array<PlayerRecord, 6> Players{};
+    int16_t CurrentPlayer = 0;
+
+    std::array<std::string, 10> SoundFiles{};
+    std::string SoundListFile = "zelsnd.dat";
+
+    std::string NL = "\r\n";
+    int16_t SquarePictures = 1;
+    std::string ThreatPictureName = "cannon";
+    int16_t NameMeBaseTries = 6;
+
+    std::string SettingsFileName = "zel.INI";
+    std::string LogFileName = "zelquiz.log";
+
+    RandomGenerator rng;
+    Notifier* notifier = nullptr;
+    SoundOutput* sound = nullptr;
+
+    ItemRecord& item(int index) { return table.Items[static_cast<std::size_t>(index)]; }
+    const ItemRecord& item(int index) const { return table.Items[static_cast<std::size_t>(index)]; }
+    PlayerRecord& player() { return Players[static_cast<std::size_t>(CurrentPlayer)]; }
+    void message(const std::string& text) const
+    {
+        if (notifier)
+            notifier->showMessage(text);
+    }
+};
+
+// Fills the name tables and reads the settings, the item database and the sound list
+// from the current directory, in start-up order (the UI adds the picture and the log
+// reset in between). Split in steps so start-up can keep its order.
+void InitProgram(GameState& state);
+void LoadItems(GameState& state);
+void LoadSounds(GameState& state);
+void PlaySound(GameState& state, int n);
+bool SaveSettings(GameState& state);
+
+// Clamp(value, low, high): low first, then high, so crossed bounds give high.
+int16_t Clamp(int value, int low, int high);
+// Bounds given as text count as their number (0 when not a number).
+int16_t Clamp(int value, const std::string& low, const std::string& high);
+
+}  // namespace bellarune

@@ -1,0 +1,248 @@
+#include "questionbuilder.h"
+
+#include <algorithm>
+
+namespace bellarune {
+
+namespace {
+
+enum class Kind { Any, Person, Event, BattleOnly };
+enum class Dup { None, DateText, Year1, State };
+
+struct TypeRule {
+    QuestionScreen screen;
+    Kind kind;
+    Dup dup;
+};
+
+constexpr TypeRule kRules[kQuestionTypeCount + 1] = {
+    {QuestionScreen::None, Kind::Any, Dup::None},             // 0 Name
+    {QuestionScreen::MChoice, Kind::Person, Dup::None},       // 1 Dates for person
+    {QuestionScreen::MChoice, Kind::Event, Dup::DateText},    // 2 Dates for event
+    {QuestionScreen::MChoice, Kind::Person, Dup::None},       // 3 Who was?
+    {QuestionScreen::MChoice, Kind::Event, Dup::None},        // 4 Describe event?
+    {QuestionScreen::Quote, Kind::Event, Dup::None},          // 5 Event based on desc
+    {QuestionScreen::MChoice, Kind::Event, Dup::DateText},    // 6 What happened on?
+    {QuestionScreen::MChoice, Kind::BattleOnly, Dup::None},   // 7 Which battle ...
+    {QuestionScreen::QSort, Kind::Person, Dup::Year1},        // 8 People by date
+    {QuestionScreen::QSort, Kind::BattleOnly, Dup::Year1},    // 9 Battles by date
+    {QuestionScreen::QSort, Kind::Event, Dup::Year1},         // 10 Events by date
+    {QuestionScreen::QMatch, Kind::BattleOnly, Dup::None},    // 11 commanders
+    {QuestionScreen::QMatch, Kind::Any, Dup::None},           // 12 campaign
+    {QuestionScreen::QMatch, Kind::Person, Dup::None},        // 13 nicknames
+    {QuestionScreen::IMatch, Kind::Event, Dup::State},        // 14 states
+    {QuestionScreen::IMatch, Kind::Person, Dup::None},        // 15 portraits
+    {QuestionScreen::NameMe, Kind::Person, Dup::None},        // 16 Name me
+};
+
+bool inTable(int type) { return type >= 0 && type <= kQuestionTypeCount; }
+
+bool present(const std::string& s) { return s >= std::string(" "); }
+
+bool kindFits(Kind kind, int16_t itemType)
+{
+    switch (kind) {
+    case Kind::Any: return true;
+    case Kind::Person: return itemType != Battle && itemType != OtherEvent;
+    case Kind::Event: return itemType != Officer && itemType != OtherPerson;
+    case Kind::BattleOnly: return itemType == Battle;
+    }
+    return false;
+}
+
+bool fieldTest(int type, const ItemRecord& r)
+{
+    switch (type) {
+    case 1: return r.Year1 >= 1700 && r.Year2 >= 1700;
+    case 2:
+    case 6: return present(r.DateText);
+    case 3:
+    case 4:
+    case 5: return present(r.Description);
+    case 7:
+    case 11: return present(r.Commanders);
+    case 8:
+    case 9:
+    case 10: return r.Year1 >= 1700;
+    case 12: return present(r.Campaign) && r.Campaign != r.Name;
+    case 14: return r.State >= 1;
+    case 15:
+    case 16: return present(r.ImageFile);
+    default: return true;
+    }
+}
+
+bool sameDupField(Dup dup, const ItemRecord& a, const ItemRecord& b)
+{
+    switch (dup) {
+    case Dup::None: return false;
+    case Dup::DateText: return a.DateText == b.DateText;
+    case Dup::Year1: return a.Year1 == b.Year1;
+    case Dup::State: return a.State == b.State;
+    }
+    return false;
+}
+
+const std::string& typeName(const GameState& s, int type)
+{
+    static const std::string none;
+    return type >= 0 && type < 18 ? s.names.QuestionTypeNames[static_cast<std::size_t>(type)] : none;
+}
+
+}  // namespace
+
+QuestionScreen ScreenForType(int type)
+{
+    return inTable(type) ? kRules[type].screen : QuestionScreen::None;
+}
+
+std::string YearRange(const ItemRecord& item, const std::string& separator)
+{
+    return std::to_string(item.Year1) + separator + std::to_string(item.Year2);
+}
+
+std::string AnswerText(GameState& s, int item, int type)
+{
+    const ItemRecord& r = s.item(item);
+    switch (type) {
+    case 0:
+    case 5:
+    case 8:
+    case 9:
+    case 10:
+    case 14:
+    case 15:
+    case 16: return r.Name;
+    case 1: return YearRange(r, " - ");
+    case 2: return r.DateText;
+    case 3:
+    case 4:
+    case 6: return r.Description;
+    case 7:
+    case 11: return r.Commanders;
+    case 12: return r.Campaign;
+    case 13: return r.Nickname;
+    default:
+        s.message("No getpstr for " + std::to_string(type) + typeName(s, type));
+        return "";
+    }
+}
+
+int32_t SortValue(GameState& s, int item, int type)
+{
+    if (type == 8 || type == 9 || type == 10)
+        return s.item(item).Year1;
+    s.message("getsortval not defined" + std::to_string(type));
+    return 0;
+}
+
+std::string QuestionText(GameState& s, int mode, int item, int item2)
+{
+    const int type = s.CurrentQuestionType;
+    const ItemRecord& r = s.item(item);
+    switch (mode) {
+    case 1: return "Sort " + typeName(s, type) + ", earliest on top";
+    case 2: return item2 != 0 ? AnswerText(s, item, type) : r.Name;
+    case 3:
+        return r.Name + " " + std::to_string(SortValue(s, item, type)) + " > " + s.item(item2).Name + " " +
+               std::to_string(SortValue(s, item2, type));
+    case 4:
+        switch (type) {
+        case 1: return YearRange(r, " to ");
+        case 2: return r.DateText;
+        case 3:
+        case 4:
+        case 5: return r.Description;
+        case 6: return r.Name + " -- " + r.Description;
+        case 7:
+        case 11: return r.Commanders;
+        case 12: return r.Campaign;
+        case 13: return r.Nickname;
+        case 14: return s.names.StateImageFiles[static_cast<std::size_t>(r.State >= 0 && r.State < 18 ? r.State : 17)];
+        default: return " *** need L_PARAM for " + std::to_string(type) + typeName(s, type);
+        }
+    case 5:
+        switch (type) {
+        case 1: return "Which dates match " + r.Name + "?";
+        case 2: return "Which date(s) match " + r.Name + "?";
+        case 3: return "Who was " + r.Name + "?";
+        case 4: return "Describe " + r.Name + "?";
+        case 5: return "Choose the event for this description";
+        case 6: return "What happened on " + r.DateText + "?";
+        case 7:
+        case 11: return "Which commanders fought " + r.Name + "?";
+        case 12: return "Match battle to campaign";
+        case 13: return "Match nicknames ";
+        case 14: return "Match battle and state";
+        case 15: return "Match name and portrait";
+        default: return "NEED Match  " + std::string(" **** param name ") + std::to_string(type);
+        }
+    default: return "";
+    }
+}
+
+std::string ItemPicture(const GameState& s, int item)
+{
+    const ItemRecord& r = s.item(item);
+    if (s.CurrentQuestionType == 14)
+        return r.State >= 0 && r.State < 18 ? s.names.StateImageFiles[static_cast<std::size_t>(r.State)] : "";
+    return r.ImageFile;
+}
+
+void AdjustUsage(GameState& s, int item, int delta)
+{
+    if (item < 0 || static_cast<std::size_t>(item) >= s.TimesUsed.size())
+        return;
+    int v = s.TimesUsed[static_cast<std::size_t>(item)] + delta;
+    s.TimesUsed[static_cast<std::size_t>(item)] = static_cast<int16_t>(std::clamp(v, 0, 32767));
+}
+
+bool ItemFitsType(const GameState& s, int item, int type)
+{
+    if (!inTable(type))
+        return false;
+    const ItemRecord& r = s.item(item);
+    return kindFits(kRules[type].kind, r.ItemType) && fieldTest(type, r);
+}
+
+int16_t PickItem(GameState& s, int slot)
+{
+    const int count = std::min<int>(s.table.ItemCount, static_cast<int>(s.TimesUsed.size()) - 1);
+    if (count <= 0 || slot < 0 || slot > 5)
+        return 0;
+    const int type = s.CurrentQuestionType;
+    const Dup dup = inTable(type) ? kRules[type].dup : Dup::None;
+    int level = 1;
+    int failures = 0;
+    for (;;) {
+        const int n = s.rng.draw(count) + 1;
+        const ItemRecord& cand = s.item(n);
+        int16_t result = 0;
+        bool ok = ItemFitsType(s, n, type) && s.TimesUsed[static_cast<std::size_t>(n)] < level;
+        std::string answer;
+        if (ok) {
+            answer = AnswerText(s, n, type);
+            ok = answer > std::string(" ");
+        }
+        for (int k = 0; ok && k < slot; ++k) {
+            const int other = s.QuestionItems[static_cast<std::size_t>(k)];
+            if (answer == AnswerText(s, other, type) || sameDupField(dup, cand, s.item(other)))
+                ok = false;
+        }
+        if (ok) {
+            s.QuestionItems[static_cast<std::size_t>(slot)] = static_cast<int16_t>(n);
+            AdjustUsage(s, n, slot == 0 ? 10 : 1);
+            result = static_cast<int16_t>(n);
+        }
+        if (++failures > 100) {
+            level += 2;
+            failures = 0;
+            if (level > 5000)
+                return result;  // a candidate found on this last pass is kept, not reported lost
+        }
+        if (result)
+            return result;
+    }
+}
+
+}  // namespace bellarune
