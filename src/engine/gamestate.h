@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,8 @@ struct GameState {
     RandomGenerator rng;
     Notifier* notifier = nullptr;
     SoundOutput* sound = nullptr;
+    // Shows a text file of the program directory in the text viewer (file, window style).
+    std::function<void(const std::string&, int)> showText;
 
     ItemRecord& item(int index) { return table.Items[static_cast<std::size_t>(index)]; }
     const ItemRecord& item(int index) const { return table.Items[static_cast<std::size_t>(index)]; }

@@ -1,0 +1,25 @@
+#include <QApplication>
+
+#include "app/mainmenu.h"
+#include "engine/gamestate.h"
+#include "platform/qtnotifier.h"
+#include "platform/soundplayer.h"
+#include "platform/textviewer.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Bellarune Game");
+
+    bellarune::GameState state;
+    bellarune::QtNotifier notifier;
+    bellarune::SoundPlayer sound;
+    state.notifier = &notifier;
+    state.sound = &sound;
+    state.showText = bellarune::ShowInNotepad;
+    sound.onLateFailure = [&state] { state.settings.SoundOn = 0; };
+
+    bellarune::MainMenu menu(state, QCoreApplication::applicationDirPath());
+    menu.show();
+    return app.exec();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+class QWidget;
+
+namespace bellarune {
+
+struct GameState;
+
+// The window's outer size (frame included), in twips.
+int outerWidthTwips(const QWidget* form);
+int outerHeightTwips(const QWidget* form);
+// Sets the outer size, in twips, keeping the frame the window system adds.
+void setOuterSizeTwips(QWidget* form, int width, int height);
+
+// Centres a form on its screen (a form larger than the screen gets a negative position).
+void CenterOnScreen(QWidget* form);
+// Hides a control, centres it in its form's client area, shows it again.
+void CenterControl(QWidget* control, QWidget* form);
+
+// Restores (mode 1) or saves (mode 0) a form's window state and size in a window-memory
+// slot; a save also writes the settings file. Re-entrant calls and slot 3 do nothing.
+void RememberWindow(GameState& state, QWidget* form, int slot, int mode);
+
+}  // namespace bellarune
