@@ -98,7 +98,7 @@ ValueReader::IntResult ValueReader::toInt(std::string_view text, long low, long 
         if (c < '0' || c > '9')
             return {IntStatus::Mismatch, 0};
         v = v * 10 + (c - '0');
-        if (v > 1000000)
+        if (v > 100000000000L)  // far past any field, and no overflow of long
             return {IntStatus::Overflow, 0};
     }
     if (neg)
