@@ -94,7 +94,11 @@ bool ReadItemFile(const std::string& path, ItemTable& table, Notifier& notifier)
         table.LoadFailed = true;
         return false;
     }
+    return ParseItemData(data, table, notifier);
+}
 
+bool ParseItemData(std::string_view data, ItemTable& table, Notifier& notifier)
+{
     ValueReader in(data);
     int n = 1;
     try {
