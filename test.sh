@@ -11,7 +11,7 @@ export QT_QPA_PLATFORM=offscreen
 
 echo "== sanitizer build"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBELLARUNE_SANITIZE=ON >/dev/null
-cmake --build build-asan -j"$jobs" >/dev/null
+cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs" -E 'e2e'
 
