@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "data/settings.h"
+#include "engine/gamedriver.h"
 #include "maint/setup.h"
 #include "maint/updown.h"
 #include "platform/twips.h"
@@ -351,6 +352,30 @@ private slots:
         Setup::run(ts.state, nullptr);
         QVERIFY(wasModal);
         QCOMPARE(int(savedSettings(dir).QuestionsPerGame), 6);
+    }
+
+    void gameWithNoTypeEnabledSendsThePlayerHere()
+    {
+        ProgramDir dir;
+        TestState ts;
+        ts.state.settings.CategoryEnabled.fill(0);
+        ts.state.settings.QuestionsPerGame = 2;
+        std::vector<int> asked;
+        GameCallbacks ui;
+        ui.showScreen = [&](int type) { asked.push_back(type); };
+        ui.showSetup = [&] { Setup::run(ts.state, nullptr); };
+        int shown = 0;
+        onNextModal([&](QWidget* w) {
+            auto* form = qobject_cast<Setup*>(w);
+            QVERIFY(form);
+            ++shown;
+            clickEntry(form->List1, 2);  // "Who was?"
+            QTest::mouseClick(form->cmdok, Qt::LeftButton);
+        });
+        PlayGame(ts.state, ui);
+        QCOMPARE(shown, 1);
+        QCOMPARE(asked, (std::vector<int>{3, 3}));
+        QCOMPARE(int(savedSettings(dir).CategoryEnabled[3]), -1);
     }
 };
 
