@@ -12,7 +12,8 @@
 #include <QtTest>
 
 #include "data/itemtable.h"
-#include "maint/updown.h"
+#include "maint/numberbox.h"
+#include "maint/setup.h"
 #include "maint/zeledit.h"
 #include "platform/twips.h"
 #include "testsupport.h"
@@ -289,6 +290,28 @@ private slots:
         QCOMPARE(ts.state.item(2).Campaign, std::string("Sharpsburg"));
         // The name is not edited here: the combo box only selects.
         QVERIFY(!form.cmbitem->isEditable());
+    }
+
+    void setupsEditButtonOpensTheEditor()
+    {
+        ProgramDir dir;
+        TestState ts;
+        loadThreeItems(dir, ts);
+        ts.state.settings.MaxDifficulty = 7;
+        Setup setup(ts.state);
+        setup.show();
+        QString opened;
+        int maxWhileOpen = 0;
+        onNextModal([&](QWidget* w) {
+            opened = w->objectName();
+            maxWhileOpen = ts.state.settings.MaxDifficulty;
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        QTest::mouseClick(setup.cmdEdit, Qt::LeftButton);
+        QCOMPARE(opened, QString("zeledit"));
+        QCOMPARE(maxWhileOpen, 3);
+        QCOMPARE(int(ts.state.settings.MaxDifficulty), 7);
+        QVERIFY(setup.isVisible());
     }
 
     void okWritesAnEditThatReadsBack()

@@ -14,60 +14,41 @@ namespace bellarune {
 
 struct GameState;
 class UpDown;
+class NumberBox;
 
-// The setup screen: the game conditions, the log level and sound, the enabled question
-// types, and the way to the item editor. Every way of closing stores the boxes into
-// the settings and writes the settings file.
+// The game conditions: questions per game, difficulty range, categories, log level, sound.
 class Setup : public QDialog {
     Q_OBJECT
 public:
     Setup(GameState& state, QWidget* parent = nullptr);
-
-    // Shows the screen modally; returns when it has closed and saved.
+    // Shows the screen modally; every way of closing stores the settings and writes zel.INI.
     static void run(GameState& state, QWidget* parent);
 
-    QPushButton* cmdHelp;
-    QCheckBox* Check1;
-    QPushButton* cmdmakeq;
-    QGroupBox* Frame1;
-    std::array<QRadioButton*, 3> Option1{};
-    QPushButton* cmdEdit;
-    UpDown* UpDown1;
-    QLineEdit* nquestion;
-    QListWidget* List1;
-    QPushButton* cmdok;
     QGroupBox* frameDiff;
-    QLineEdit* tmaxdif;
-    QLineEdit* tmindif;
-    UpDown* UpDown3;
+    QLabel* Label5;
+    NumberBox* tmindif;
     UpDown* UpDown2;
     QLabel* Label6;
-    QLabel* Label5;
+    NumberBox* tmaxdif;
+    UpDown* UpDown3;
     QLabel* Label4;
+    NumberBox* nquestion;
+    UpDown* UpDown1;
+    QGroupBox* Frame1;
+    std::array<QRadioButton*, 3> Option1{};
+    QCheckBox* Check1;
+    QListWidget* List1;
+    QPushButton* cmdEdit;
+    QPushButton* cmdHelp;
+    QPushButton* cmdok;
+    QPushButton* cmdmakeq;
 
     void done(int result) override;
 
 private:
-    // A number box with the last whole number its rule accepted.
-    struct NumberBox {
-        QLineEdit* box = nullptr;
-        int value = 1;
-    };
-
     void load();
     void unload();
-    void applyRule(NumberBox& b, int low, int high);
-    void nquestion_Change();
-    void tmindif_Change();
-    void tmaxdif_Change();
-    // Sets a box's text the way the program does: the box's rule runs on it.
-    void putNumber(NumberBox& b, int value);
-    void restoreIfNotANumber(NumberBox& b);
-
     GameState& state_;
-    NumberBox questions_;
-    NumberBox minimum_;
-    NumberBox maximum_;
     bool unloaded_ = false;
 };
 

@@ -15,7 +15,7 @@
 #include "data/atomicfile.h"
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
-#include "maint/updown.h"
+#include "maint/numberbox.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 
@@ -53,6 +53,33 @@ public:
         return Acceptable;
     }
 };
+
+// The number the text starts with, 0 when it starts with none ("7x" gives 7, "x" 0).
+double leadingNumber(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    const qsizetype start = i;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    const qsizetype digitsFrom = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i;
+    bool anyDigit = i > digitsFrom;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            ++i;
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit)
+        return 0;
+    bool ok = false;
+    const double v = text.mid(start, i - start).toDouble(&ok);
+    return ok ? v : 0;
+}
 
 bool isPerson(int type)
 {
@@ -98,6 +125,14 @@ QLineEdit* makeBox(QWidget* parent, const char* name, const char* accessible)
     return e;
 }
 
+NumberBox* makeNumberBox(QWidget* parent, const char* name, const char* accessible)
+{
+    auto* e = new NumberBox(parent);
+    e->setObjectName(name);
+    e->setAccessibleName(accessible);
+    return e;
+}
+
 void uncheckAll(QRadioButton* const* buttons, std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i) {
@@ -130,11 +165,11 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
 
     birth = makeLabel(this, "birth", "Birth");
     birth->setFont(sans135);
-    Text1 = makeBox(this, "Text1", "Year1");
+    Text1 = makeNumberBox(this, "Text1", "Year1");
     Text1->setFont(sans12b);
     ldeath = makeLabel(this, "ldeath", "Death");
     ldeath->setFont(sans12b);
-    Text2 = makeBox(this, "Text2", "Year2");
+    Text2 = makeNumberBox(this, "Text2", "Year2");
     Text2->setFont(sans12b);
     txtCampaign = makeBox(this, "txtCampaign", "Campaign");
     txtCampaign->setFont(sans975b);
@@ -183,11 +218,12 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
 
     Frame2 = new QGroupBox("Difficulty", this);
     Frame2->setObjectName("Frame2");
-    dif = makeBox(Frame2, "dif", "Difficulty");
-    dif->setText("1");
+    dif = makeNumberBox(Frame2, "dif", "Difficulty");
+    dif->setBounds([] { return 1; }, [] { return 3; });
+    dif->setValue(1);
     dif->setToolTip("Change the difficulty");
     dif->setFont(designFont("MS Sans Serif", 18));
-    UpDown2 = new UpDown(Frame2);
+    UpDown2 = new UpDown(dif, Frame2);
     UpDown2->setObjectName("UpDown2");
     UpDown2->setAccessibleName("Step difficulty");
 
@@ -252,8 +288,6 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
 
     connect(Text1, &QLineEdit::textChanged, this, [this] { yearRule(Text1, &ItemRecord::Year1); });
     connect(Text2, &QLineEdit::textChanged, this, [this] { yearRule(Text2, &ItemRecord::Year2); });
-    connect(Text1, &QLineEdit::editingFinished, this, [this] { yearShowValid(Text1, &ItemRecord::Year1); });
-    connect(Text2, &QLineEdit::editingFinished, this, [this] { yearShowValid(Text2, &ItemRecord::Year2); });
     connect(Text3, &QLineEdit::textChanged, this, [this] { textRule(Text3, &ItemRecord::DateText, true); });
     connect(Text4, &QLineEdit::textChanged, this, [this] { textRule(Text4, &ItemRecord::ImageFile, true); });
     connect(txtCmdr, &QLineEdit::textChanged, this, [this] { textRule(txtCmdr, &ItemRecord::Commanders, true); });
@@ -263,12 +297,6 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
             [this] { textRule(txtNickname, &ItemRecord::Nickname, false); });
     connect(txtDesc, &QPlainTextEdit::textChanged, this, &ZelEdit::txtDesc_Change);
     connect(dif, &QLineEdit::textChanged, this, &ZelEdit::dif_Change);
-    connect(dif, &QLineEdit::editingFinished, this, &ZelEdit::difShowValid);
-    connect(UpDown2, &UpDown::stepped, this, [this](int d) {
-        const ItemRecord* r = editedItem();
-        const int current = r ? r->Difficulty : static_cast<int>(leadingNumber(dif->text()));
-        dif->setText(QString::number(current + d));
-    });
     for (int i = 0; i < 4; ++i)
         connect(Itemtype[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
@@ -346,6 +374,16 @@ void ZelEdit::setBox(QLineEdit* box, const std::string& text)
     box->setText(qs(text));
 }
 
+void ZelEdit::setNumber(NumberBox* box, int value)
+{
+    box->setValue(value);
+    // The rule runs even when the text happens to be the same as before.
+    if (box == dif)
+        dif_Change();
+    else
+        yearRule(box, box == Text1 ? &ItemRecord::Year1 : &ItemRecord::Year2);
+}
+
 void ZelEdit::fillform(int n)
 {
     if (n < 0 || n > kItemCapacity)
@@ -385,10 +423,8 @@ void ZelEdit::fillform(int n)
     } else {
         uncheckAll(Itemtype.data(), Itemtype.size());
     }
-    setBox(Text1, std::to_string(r.Year1));
-    yearRule(Text1, &ItemRecord::Year1);
-    setBox(Text2, std::to_string(r.Year2));
-    yearRule(Text2, &ItemRecord::Year2);
+    setNumber(Text1, r.Year1);
+    setNumber(Text2, r.Year2);
     setBox(Text3, r.DateText);
     textRule(Text3, &ItemRecord::DateText, true);
     {
@@ -408,8 +444,7 @@ void ZelEdit::fillform(int n)
     if (r.Name < " ")
         state_.message("Problem? no name for " + std::to_string(n));
 
-    setBox(dif, std::to_string(r.Difficulty));
-    dif_Change();
+    setNumber(dif, r.Difficulty);
     setBox(Text4, r.ImageFile);
     textRule(Text4, &ItemRecord::ImageFile, true);
 
@@ -450,27 +485,15 @@ void ZelEdit::textRule(QLineEdit* box, std::string ItemRecord::*field, bool mark
         DataChanged = true;
 }
 
-void ZelEdit::yearRule(QLineEdit* box, int16_t ItemRecord::*field)
+void ZelEdit::yearRule(NumberBox* box, int16_t ItemRecord::*field)
 {
     ItemRecord* r = editedItem();
-    if (!r)
+    // Half-typed text ("", "-", "18a") is no number yet: the year stays as it was, and
+    // the box shows it again when it is left.
+    if (!r || box->text() != QString::number(box->value()))
         return;
-    // Half-typed text ("", "-", "18a") keeps the year until the box is left.
-    const std::optional<long> n = wholeNumber(box->text());
-    if (!n || *n < std::numeric_limits<int16_t>::min() || *n > std::numeric_limits<int16_t>::max())
-        return;
-    r->*field = static_cast<int16_t>(*n);
+    r->*field = static_cast<int16_t>(box->value());
     DataChanged = true;
-}
-
-void ZelEdit::yearShowValid(QLineEdit* box, int16_t ItemRecord::*field)
-{
-    const ItemRecord* r = editedItem();
-    if (!r)
-        return;
-    const QString valid = QString::number(r->*field);
-    if (wholeNumber(box->text()) != std::optional<long>(r->*field))
-        setBox(box, ss(valid));
 }
 
 void ZelEdit::txtDesc_Change()
@@ -496,30 +519,19 @@ void ZelEdit::txtDesc_Change()
 
 void ZelEdit::dif_Change()
 {
+    // The box clamps whole numbers to 1..3 itself; a text that only starts with a
+    // number, or none ("7x", "x"), is corrected from that number as well.
     const double v = leadingNumber(dif->text());
-    QString corrected;
-    if (v > 3)
-        corrected = "3";
-    else if (v < 1)
-        corrected = "1";
-    if (!corrected.isEmpty() && dif->text() != corrected)
-        setBox(dif, ss(corrected));
+    if (v > 3 && dif->text() != "3")
+        dif->setValue(3);
+    else if (v < 1 && dif->text() != "1")
+        dif->setValue(1);
     ItemRecord* r = editedItem();
-    if (!r)
-        return;
     // "2a" or "1.5" keeps the difficulty until the box is left.
-    const std::optional<long> n = wholeNumber(dif->text());
-    if (!n)
+    if (!r || dif->text() != QString::number(dif->value()))
         return;
-    r->Difficulty = static_cast<int16_t>(*n);
+    r->Difficulty = static_cast<int16_t>(dif->value());
     DataChanged = true;
-}
-
-void ZelEdit::difShowValid()
-{
-    const ItemRecord* r = editedItem();
-    if (r && wholeNumber(dif->text()) != std::optional<long>(r->Difficulty))
-        setBox(dif, std::to_string(r->Difficulty));
 }
 
 void ZelEdit::Itemtype_Click(int i)

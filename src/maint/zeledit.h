@@ -16,6 +16,7 @@ namespace bellarune {
 
 struct GameState;
 struct ItemRecord;
+class NumberBox;
 class UpDown;
 
 // The item editor: browses the items one at a time, writes every change into the item
@@ -49,9 +50,9 @@ public:
     std::array<QRadioButton*, 2> Option1{};
     QComboBox* cmbST;
     QLabel* birth;
-    QLineEdit* Text1;
+    NumberBox* Text1;
     QLabel* ldeath;
-    QLineEdit* Text2;
+    NumberBox* Text2;
     QLineEdit* txtCampaign;
     QLabel* Date;
     QLineEdit* Text3;
@@ -63,7 +64,7 @@ public:
     QLabel* Label1;
     QLineEdit* Text4;
     QGroupBox* Frame2;
-    QLineEdit* dif;
+    NumberBox* dif;
     UpDown* UpDown2;
     QLabel* Image1;
     QPushButton* cmdPrint;
@@ -78,11 +79,9 @@ private:
     ItemRecord* editedItem();
 
     void textRule(QLineEdit* box, std::string ItemRecord::*field, bool marksChange);
-    void yearRule(QLineEdit* box, int16_t ItemRecord::*field);
-    void yearShowValid(QLineEdit* box, int16_t ItemRecord::*field);
+    void yearRule(NumberBox* box, int16_t ItemRecord::*field);
     void txtDesc_Change();
     void dif_Change();
-    void difShowValid();
     void Itemtype_Click(int i);
     void Option1_Click(int i);
     void cmbST_Click(int index);
@@ -92,6 +91,8 @@ private:
     void Command1_Click();
     void cmdPrint_Click();
     void setBox(QLineEdit* box, const std::string& text);
+    // Sets a number box the way the program does: its clamp and the editor's rule run.
+    void setNumber(NumberBox* box, int value);
     void showPicture(const std::string& file);
 
     GameState& state_;
