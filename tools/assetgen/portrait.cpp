@@ -169,31 +169,38 @@ QImage DrawPortrait(const bellarune::ItemRecord& item)
     const Palette pal = SidePalette(item.Side == 1 ? 1 : 0, officer);
     Rng rng(StableHash(name));
 
-    QImage img(kWidth, kHeight, QImage::Format_RGB32);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-
-    // Card in the side's colours with an oval "photograph" in the middle.
-    QLinearGradient back(0, 0, 0, kHeight);
-    back.setColorAt(0, pal.backTop);
-    back.setColorAt(1, pal.backBottom);
-    p.fillRect(img.rect(), back);
-    p.setPen(QPen(pal.trim, 3));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(5.5, 5.5, kWidth - 11, kHeight - 11));
-    p.setPen(QPen(pal.trim.darker(140), 1));
-    p.drawRect(QRectF(10.5, 10.5, kWidth - 21, kHeight - 21));
-
     const QRectF oval(26, 44, kWidth - 52, 206);
     QPainterPath ovalPath;
     ovalPath.addEllipse(oval);
-    QRadialGradient photo(oval.center() + QPointF(-10, -30), oval.height() * 0.75);
-    photo.setColorAt(0, pal.card.lighter(112));
-    photo.setColorAt(1, pal.card.darker(135));
-    p.setPen(Qt::NoPen);
-    p.setBrush(photo);
-    p.drawPath(ovalPath);
+    // The empty card depends only on side and kind: drawn once per run and copied,
+    // since its large gradients are the dearest part of a portrait.
+    static QImage cards[2][2];
+    QImage& card = cards[item.Side == 1 ? 1 : 0][officer ? 1 : 0];
+    if (card.isNull()) {
+        card = QImage(kWidth, kHeight, QImage::Format_RGB32);
+        QPainter c(&card);
+        c.setRenderHint(QPainter::Antialiasing);
+        // Card in the side's colours with an oval "photograph" in the middle.
+        QLinearGradient back(0, 0, 0, kHeight);
+        back.setColorAt(0, pal.backTop);
+        back.setColorAt(1, pal.backBottom);
+        c.fillRect(card.rect(), back);
+        c.setPen(QPen(pal.trim, 3));
+        c.setBrush(Qt::NoBrush);
+        c.drawRect(QRectF(5.5, 5.5, kWidth - 11, kHeight - 11));
+        c.setPen(QPen(pal.trim.darker(140), 1));
+        c.drawRect(QRectF(10.5, 10.5, kWidth - 21, kHeight - 21));
+        QRadialGradient photo(oval.center() + QPointF(-10, -30), oval.height() * 0.75);
+        photo.setColorAt(0, pal.card.lighter(112));
+        photo.setColorAt(1, pal.card.darker(135));
+        c.setPen(Qt::NoPen);
+        c.setBrush(photo);
+        c.drawPath(ovalPath);
+    }
+    QImage img = card.copy();
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
 
     p.save();
     p.setClipPath(ovalPath);

@@ -14,7 +14,7 @@ using Samples = std::vector<double>;
 
 Samples Silence(double seconds)
 {
-    return Samples(static_cast<size_t>(seconds * kSampleRate), 0.0);
+    return Samples(static_cast<size_t>(std::ceil(seconds * kSampleRate)), 0.0);
 }
 
 // Adds a tone with the given partials (multiples of f and their levels), an
@@ -138,8 +138,8 @@ Samples Make(int n)
         Finish(s, 0.5, 0.004, 0.04);
         break;
     case 7:   // tick: a dry wooden tick
-        s = Silence(0.05);
-        AddTone(s, 0, 0.05, 1500, 1200, 1, 140, {{1, 1}, {2.3, 0.4}});
+        s = Silence(0.06);
+        AddTone(s, 0, 0.06, 1500, 1200, 1, 140, {{1, 1}, {2.3, 0.4}});
         AddNoise(s, 0, 0.02, 0.4, 200, 0.6, 3);
         Finish(s, 0.4, 0.001, 0.01);
         break;
