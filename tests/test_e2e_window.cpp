@@ -247,6 +247,48 @@ private slots:
         QDir(artifacts_).removeRecursively();
     }
 
+    // Closes the score window with its ok button (in its frame at 120, 3960).
+    void closeScore(Game& g, const QString& name)
+    {
+        const qulonglong score = g.waitWindow("Score");
+        QVERIFY2(score != 0, "no score window");
+        g.shot(name + "-score");
+        g.clickTwips(score, 120 + 120, 120 + 3960, 1215, 615);
+        QVERIFY(g.waitWindow("Score", 1500) == 0);
+    }
+
+    void letterGuessingWonAfterTwoWrongLetters()
+    {
+        Game g(*x_, artifacts_, "type16");
+        g.write("zel.dat", record("Abe Lincoln", 3, 0, 15, 1809, 1865, "", "President", "A president.", "",
+                                  "Honest Abe", "Al.jpg") +
+                               record("Fort Sumter", 1, 1, 4, 1861, 1861, "April 12-13, 1861", "Anderson vs. Beauregard",
+                                      "The first shots.", "Sumter", "", ""));
+        Settings s;
+        s.CategoryEnabled.fill(0);
+        s.CategoryEnabled[16] = -1;
+        s.QuestionsPerGame = 1;
+        s.SoundOn = 0;
+        s.MaxDifficulty = 3;  // four tries
+        g.write("zel.INI", FormatSettings(s));
+        QVERIFY(g.start());
+        const qulonglong menu = g.waitWindow("Bellarune Game");
+        g.clickTwips(menu, 600, 3360, 735, 375);  // Play
+        const qulonglong screen = g.waitWindow("Name Me -- Press the letter keys to enter my name... ");
+        QVERIFY(screen != 0);
+        g.shot("type16-open");
+        for (const char* k : {"z", "q", "z", "a", "B", "e", "l", "i", "n", "c"})
+            g.key(k);
+        g.shot("type16-before-last");
+        g.key("o");
+        closeScore(g, "type16");
+        endGame(g, menu);
+        QCOMPARE(logLines(g), QStringList({"---- Question 1"}));
+        Settings after;
+        QVERIFY(LoadSettings(g.file("zel.INI").toStdString(), after));
+        QCOMPARE(int(after.MaxDifficulty), 3);
+    }
+
     void menuAboutAndQuit()
     {
         Game g(*x_, artifacts_, "menu");
