@@ -110,6 +110,25 @@ private slots:
         QCOMPARE(dir.read("zel.INI"), iniBefore);
     }
 
+    void playRunsAWholeGame()
+    {
+        ProgramDir dir;
+        writeProgramFiles(dir);
+        TestState ts;
+        MainMenu menu(ts.state, dir.path());
+        menu.show();
+        ts.state.settings.QuestionsPerGame = 3;
+        // Every question screen that opens is closed at once, as by its close box.
+        ModalAutoCloser closer;
+        QTest::mouseClick(menu.Command1, Qt::LeftButton);
+        QCOMPARE(ts.notifier.messages.back(), std::string("You scored 0 out of 0 (0%)"));
+        const std::string log = dir.read("zelquiz.log");
+        QVERIFY(log.find("---- Question 1\r\n") != std::string::npos);
+        QVERIFY(log.find("---- Question 3\r\n") != std::string::npos);
+        QVERIFY(log.find("---- Question 4") == std::string::npos);
+        QVERIFY(menu.isVisible());
+    }
+
     void menuLayoutFollowsTheDesign()
     {
         ProgramDir dir;

@@ -5,11 +5,14 @@
 #include "platform/qtnotifier.h"
 #include "platform/soundplayer.h"
 #include "platform/textviewer.h"
+#include "platform/twips.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Bellarune Game");
+    // The forms were designed for an 8-point sans serif wherever no font is named.
+    QApplication::setFont(bellarune::designFont("MS Sans Serif", 8.25));
 
     bellarune::GameState state;
     bellarune::QtNotifier notifier;

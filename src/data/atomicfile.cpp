@@ -11,6 +11,29 @@ std::string systemErrorText(int err)
     return std::strerror(err);
 }
 
+bool readWholeFile(const std::string& path, std::string& contents, std::string& error)
+{
+    errno = 0;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        error = systemErrorText(errno ? errno : ENOENT);
+        return false;
+    }
+    contents.clear();
+    char buf[65536];
+    std::size_t got;
+    while ((got = std::fread(buf, 1, sizeof buf, f)) > 0)
+        contents.append(buf, got);
+    const bool failed = std::ferror(f) != 0;
+    const int err = errno;
+    std::fclose(f);
+    if (failed) {
+        error = systemErrorText(err ? err : EIO);
+        return false;
+    }
+    return true;
+}
+
 bool writeFileAtomically(const std::string& path, const std::string& contents, std::string& error)
 {
     const std::string temp = path + ".new";

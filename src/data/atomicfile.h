@@ -9,6 +9,9 @@ namespace bellarune {
 // text into error.
 bool writeFileAtomically(const std::string& path, const std::string& contents, std::string& error);
 
+// Reads a whole file; on failure puts the system's error text into error.
+bool readWholeFile(const std::string& path, std::string& contents, std::string& error);
+
 // The platform's text for the current errno.
 std::string systemErrorText(int err);
 

@@ -2,9 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 #include "atomicfile.h"
 #include "notifier.h"
@@ -90,16 +87,18 @@ std::string SanitizeFieldText(const std::string& text)
 
 bool ReadItemFile(const std::string& path, ItemTable& table, Notifier& notifier)
 {
-    std::ifstream f(path, std::ios::binary);
-    if (!f) {
-        int err = errno ? errno : ENOENT;
-        notifier.showMessage(systemErrorText(err) + "\r\nlast item 0 ");
+    std::string data;
+    std::string error;
+    if (!readWholeFile(path, data, error)) {
+        notifier.showMessage(error + "\r\nlast item 0 ");
         table.LoadFailed = true;
         return false;
     }
-    std::string data((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    f.close();
+    return ParseItemData(data, table, notifier);
+}
 
+bool ParseItemData(std::string_view data, ItemTable& table, Notifier& notifier)
+{
     ValueReader in(data);
     int n = 1;
     try {

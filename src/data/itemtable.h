@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "itemrecord.h"
 
@@ -23,6 +24,9 @@ struct ItemTable {
 // On a fault reports the system's error text and the last complete record, leaves
 // ItemCount unchanged and returns false.
 bool ReadItemFile(const std::string& path, ItemTable& table, Notifier& notifier);
+
+// The same for the text of a data file.
+bool ParseItemData(std::string_view data, ItemTable& table, Notifier& notifier);
 
 // Writes Items 1..ItemCount to path, replacing it whole. Reports a fault and returns false.
 bool WriteItemFile(const std::string& path, const ItemTable& table, Notifier& notifier);

@@ -1,7 +1,5 @@
 #include "settings.h"
 
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -86,10 +84,14 @@ Settings::Settings()
 
 bool LoadSettings(const std::string& path, Settings& s)
 {
-    std::ifstream f(path, std::ios::binary);
-    if (!f)
+    std::string data, error;
+    if (!readWholeFile(path, data, error))
         return false;
-    std::string data((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    return ParseSettings(data, s);
+}
+
+bool ParseSettings(const std::string& data, Settings& s)
+{
     std::vector<std::string> lines = splitLines(data);
     auto values = [&](std::size_t line) {
         return line < lines.size() ? splitValues(lines[line]) : std::vector<std::string>{};

@@ -42,6 +42,9 @@ struct Settings {
 // they had; returns false when the file could not be opened or was incomplete.
 bool LoadSettings(const std::string& path, Settings& settings);
 
+// The same for the text of a settings file.
+bool ParseSettings(const std::string& data, Settings& settings);
+
 // Writes the settings file whole (through a temporary file). Reports a fault through the
 // notifier when one is given, and returns false.
 bool SaveSettings(const std::string& path, const Settings& settings, Notifier* notifier);

@@ -1,8 +1,7 @@
 #include "gamestate.h"
 
-#include <fstream>
-#include <iterator>
-
+#include "../data/atomicfile.h"
+#include "../data/soundlist.h"
 #include "../data/valuereader.h"
 
 namespace bellarune {
@@ -27,14 +26,10 @@ void LoadItems(GameState& state)
 
 void LoadSounds(GameState& state)
 {
-    std::ifstream f(state.SoundListFile, std::ios::binary);
-    if (f) {
-        std::string data((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-        ValueReader in(data);
-        ValueReader::Value v;
-        for (int k = 0; k < 9 && in.next(v); ++k)
-            state.SoundFiles[static_cast<std::size_t>(k)] = v.text;
-    }
+    // A missing sound list leaves every sound empty; the start-up sound then turns sound off.
+    std::string data, error;
+    if (readWholeFile(state.SoundListFile, data, error))
+        state.SoundFiles = ParseSoundList(data);
     PlaySound(state, 5);
 }
 

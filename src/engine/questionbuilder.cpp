@@ -1,6 +1,7 @@
 #include "questionbuilder.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace bellarune {
 
@@ -37,7 +38,14 @@ constexpr TypeRule kRules[kQuestionTypeCount + 1] = {
 
 bool inTable(int type) { return type >= 0 && type <= kQuestionTypeCount; }
 
-bool present(const std::string& s) { return s >= std::string(" "); }
+// s >= " " by character code: not empty and the first character not below a blank.
+bool present(const std::string& s) { return !s.empty() && static_cast<unsigned char>(s[0]) >= ' '; }
+
+// s > " " by character code.
+bool aboveBlank(const std::string& s)
+{
+    return !s.empty() && (static_cast<unsigned char>(s[0]) > ' ' || (s[0] == ' ' && s.size() > 1));
+}
 
 bool kindFits(Kind kind, int16_t itemType)
 {
@@ -212,22 +220,29 @@ int16_t PickItem(GameState& s, int slot)
         return 0;
     const int type = s.CurrentQuestionType;
     const Dup dup = inTable(type) ? kRules[type].dup : Dup::None;
+    // Whether an item fits the type does not change during a pick; it is worked out on an
+    // item's first draw, so a pick that gives up after 252,500 candidates stays quick.
+    std::vector<signed char> fits(static_cast<std::size_t>(count) + 1, -1);
     int level = 1;
     int failures = 0;
     for (;;) {
         const int n = s.rng.draw(count) + 1;
-        const ItemRecord& cand = s.item(n);
         int16_t result = 0;
-        bool ok = ItemFitsType(s, n, type) && s.TimesUsed[static_cast<std::size_t>(n)] < level;
-        std::string answer;
+        bool ok = s.TimesUsed[static_cast<std::size_t>(n)] < level;
         if (ok) {
-            answer = AnswerText(s, n, type);
-            ok = answer > std::string(" ");
+            signed char& f = fits[static_cast<std::size_t>(n)];
+            if (f < 0)
+                f = ItemFitsType(s, n, type) && aboveBlank(AnswerText(s, n, type)) ? 1 : 0;
+            ok = f == 1;
         }
-        for (int k = 0; ok && k < slot; ++k) {
-            const int other = s.QuestionItems[static_cast<std::size_t>(k)];
-            if (answer == AnswerText(s, other, type) || sameDupField(dup, cand, s.item(other)))
-                ok = false;
+        if (ok && slot > 0) {
+            const ItemRecord& cand = s.item(n);
+            const std::string answer = AnswerText(s, n, type);
+            for (int k = 0; ok && k < slot; ++k) {
+                const int other = s.QuestionItems[static_cast<std::size_t>(k)];
+                if (answer == AnswerText(s, other, type) || sameDupField(dup, cand, s.item(other)))
+                    ok = false;
+            }
         }
         if (ok) {
             s.QuestionItems[static_cast<std::size_t>(slot)] = static_cast<int16_t>(n);
