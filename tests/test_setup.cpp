@@ -207,6 +207,30 @@ private slots:
         QVERIFY(LoadSettings("zel.INI", written));
         QCOMPARE(int(written.LogLevel), 1);
     }
+
+    void enterInABoxPressesNoButton()
+    {
+        ProgramDir dir;
+        TestState ts;
+        Setup form(ts.state);
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        int modals = 0;
+        onNextModal([&](QWidget* w) {
+            ++modals;
+            w->close();
+        }, 300);
+        form.nquestion->setFocus();
+        typeInto(form.nquestion, "4");
+        QTest::keyClick(form.nquestion, Qt::Key_Return);
+        QTest::qWait(400);
+        QCOMPARE(modals, 0);
+        QVERIFY(form.isVisible());
+        QVERIFY(ts.textsShown.empty());
+        // The option buttons name no font of their own: they keep the default.
+        QCOMPARE(form.Option1[0]->font().pointSizeF(), 8.25);
+    }
 };
 
 QTEST_MAIN(TestSetup)

@@ -53,6 +53,7 @@ Setup::Setup(GameState& state, QWidget* parent) : QDialog(parent), state_(state)
     for (int i = 0; i < 3; ++i) {
         Option1[i] = named(new QRadioButton(optionCaptions[i], Frame1), ("Option1" + std::to_string(i)).c_str());
         Option1[i]->setToolTip(optionTips[i]);
+        Option1[i]->setFont(designFont("MS Sans Serif", 8.25));  // the default, not the frame's 12 pt
         setGeometryTwips(Option1[i], 120, 360 + 360 * i, 1695, 375);
         connect(Option1[i], &QRadioButton::clicked, this, [this, i] { state_.settings.LogLevel = int16_t(i); });
     }
@@ -67,6 +68,9 @@ Setup::Setup(GameState& state, QWidget* parent) : QDialog(parent), state_(state)
     cmdok = named(new QPushButton("OK", this), "cmdok", &f12);
     cmdok->setToolTip("Click here to continue");
     cmdmakeq = named(new QPushButton("Make online questions", this), "cmdmakeq");
+    // Enter in a number box must not press a button (the first one would open the editor).
+    for (QPushButton* b : {cmdEdit, cmdHelp, cmdok, cmdmakeq})
+        b->setAutoDefault(false);
     tmindif->setAccessibleName("Minimum difficulty");
     tmaxdif->setAccessibleName("Maximum difficulty");
     nquestion->setAccessibleName("Number of questions per game");

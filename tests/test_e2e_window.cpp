@@ -1,0 +1,305 @@
+// The real program in a real X server: Xvfb started by the test, input from xdotool, the
+// results read from the files the program leaves in its directory. Screenshots of every
+// screen visited go to build/e2e-artifacts.
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+#include <functional>
+#include <thread>
+
+#include "data/itemtable.h"
+#include "data/settings.h"
+#include "testsupport.h"
+
+using namespace bellarune;
+using namespace bellarune::test;
+
+namespace {
+
+// Twips of the design to pixels of the X server (Qt's logical 96 DPI under Xvfb).
+int px(int twips) { return (twips * 96 + 720) / 1440; }
+
+class XServer {
+public:
+    XServer()
+    {
+        for (int n = 71; n < 99; ++n) {
+            if (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)) || QFile::exists(QString("/tmp/.X%1-lock").arg(n)))
+                continue;
+            display_ = QString(":%1").arg(n);
+            proc_.start("Xvfb", {display_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+            if (!proc_.waitForStarted(5000))
+                return;
+            for (int i = 0; i < 100 && !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)); ++i)
+                QThread::msleep(50);
+            if (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)))
+                return;
+            proc_.kill();
+            proc_.waitForFinished();
+        }
+        display_.clear();
+    }
+    ~XServer()
+    {
+        proc_.terminate();
+        if (!proc_.waitForFinished(3000))
+            proc_.kill();
+    }
+    QString display() const { return display_; }
+
+private:
+    QProcess proc_;
+    QString display_;
+};
+
+// One run of the game from a copy of the program directory.
+class Game {
+public:
+    Game(const XServer& x, const QString& artifacts, const QString& name)
+        : display_(x.display()), artifacts_(artifacts), name_(name)
+    {
+        const QString src = qEnvironmentVariable("BELLARUNE_GAME_DIR");
+        for (const QFileInfo& f : QDir(src).entryInfoList(QDir::Files))
+            QFile::copy(f.absoluteFilePath(), dir_.filePath(f.fileName()));
+    }
+    ~Game()
+    {
+        if (proc_.state() != QProcess::NotRunning) {
+            shot("failure");
+            proc_.kill();
+            proc_.waitForFinished();
+        }
+    }
+    QString file(const QString& n) const { return dir_.filePath(n); }
+    void write(const QString& n, const std::string& text) const
+    {
+        QFile f(file(n));
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(text.data(), qint64(text.size()));
+    }
+    std::string read(const QString& n) const { return readAll(file(n)); }
+
+    bool start()
+    {
+        QTemporaryDir elsewhere;
+        proc_.setWorkingDirectory(QDir::rootPath());  // started from another directory
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display_);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.remove("XDG_CURRENT_DESKTOP");
+        proc_.setProcessEnvironment(env);
+        proc_.start(file("bellarune"), {});
+        return proc_.waitForStarted(5000) && waitWindow("Bellarune Game") != 0;
+    }
+    bool finished(int ms = 10000) { return proc_.waitForFinished(ms) && proc_.exitStatus() == QProcess::NormalExit; }
+
+    QString xdo(const QStringList& args, int timeoutMs = 10000) const
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display_);
+        p.setProcessEnvironment(env);
+        p.start("xdotool", args);
+        if (!p.waitForFinished(timeoutMs)) {
+            p.kill();
+            p.waitForFinished();
+            return {};
+        }
+        return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
+    }
+    // The newest visible window with exactly this title, 0 when none comes within the timeout.
+    qulonglong waitWindow(const QString& title, int timeoutMs = 10000, qulonglong other = 0) const
+    {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < timeoutMs) {
+            const QStringList ids =
+                xdo({"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"}, 3000)
+                    .split('\n', Qt::SkipEmptyParts);
+            for (auto it = ids.rbegin(); it != ids.rend(); ++it)
+                if (it->toULongLong() != other)
+                    return it->toULongLong();
+            QThread::msleep(50);
+        }
+        return 0;
+    }
+    void click(qulonglong win, int x, int y, int button = 1) const
+    {
+        xdo({"mousemove", "--window", QString::number(win), QString::number(x), QString::number(y)});
+        QThread::msleep(60);
+        xdo({"click", QString::number(button)});
+        QThread::msleep(120);
+    }
+    // A click on the middle of a control given by its design rectangle in twips.
+    void clickTwips(qulonglong win, int left, int top, int width, int height, int button = 1) const
+    {
+        click(win, px(left + width / 2), px(top + height / 2), button);
+    }
+    void key(const QString& k) const
+    {
+        xdo({"key", "--clearmodifiers", k});
+        QThread::msleep(100);
+    }
+    void type(const QString& text) const
+    {
+        xdo({"type", "--delay", "40", text});
+        QThread::msleep(100);
+    }
+    void shot(const QString& what) const
+    {
+        QDir().mkpath(artifacts_);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display_);
+        p.setProcessEnvironment(env);
+        p.start(qEnvironmentVariable("BELLARUNE_GAME_DIR") + "/../tools/shot/bellarune-shot",
+                {artifacts_ + "/" + name_ + "-" + what + ".png"});
+        p.waitForFinished(10000);
+    }
+
+private:
+    QTemporaryDir dir_;
+    QProcess proc_;
+    QString display_, artifacts_, name_;
+};
+
+std::string record(const std::string& name, int type, int side, int state, int y1, int y2, const std::string& date,
+                   const std::string& cmd, const std::string& desc, const std::string& campaign,
+                   const std::string& nick, const std::string& pic)
+{
+    ItemTable t;
+    t.ItemCount = 1;
+    ItemRecord& r = t.Items[1];
+    r.Name = name;
+    r.ItemType = int16_t(type);
+    r.Side = int16_t(side);
+    r.State = int16_t(state);
+    r.Year1 = int16_t(y1);
+    r.Year2 = int16_t(y2);
+    r.DateText = date;
+    r.Commanders = cmd;
+    r.Description = desc;
+    r.Campaign = campaign;
+    r.Nickname = nick;
+    r.ImageFile = pic;
+    r.Difficulty = 1;
+    return FormatItemFile(t);
+}
+
+// Twelve people and twelve battles, enough for every question type.
+std::string craftedDatabase()
+{
+    std::string out;
+    for (int i = 0; i < 12; ++i) {
+        const std::string n = std::to_string(i);
+        out += record("Person " + n, i % 2 ? 3 : 0, i % 2, 1 + i, 1800 + i, 1870 + i, "", "General",
+                      "Description of person " + n, "", "Nickname " + n, "Al.jpg");
+        out += record("Battle " + n, 1, i % 2, 1 + i, 1850 + i, 1850 + i, "Date " + n, "Commanders " + n,
+                      "Description of battle " + n, "Campaign " + n, "Other name " + n, "");
+    }
+    return out;
+}
+
+std::string settingsOnly(int type, int questions)
+{
+    Settings s;
+    s.CategoryEnabled.fill(0);
+    if (type > 0)
+        s.CategoryEnabled[type] = -1;
+    s.QuestionsPerGame = int16_t(questions);
+    s.SoundOn = 0;
+    return FormatSettings(s);
+}
+
+QStringList logLines(const Game& g)
+{
+    return QString::fromLatin1(g.read("zelquiz.log").c_str()).split("\r\n", Qt::SkipEmptyParts);
+}
+
+}  // namespace
+
+class TestE2eWindow : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<XServer> x_;
+    QString artifacts_;
+
+    // Presses OK on the closing "You scored" message and quits from the menu.
+    void endGame(Game& g, qulonglong menu)
+    {
+        const qulonglong msg = g.waitWindow("Bellarune Game", 10000, menu);
+        QVERIFY(msg != 0);
+        g.shot("final-message");
+        g.key("Return");
+        g.clickTwips(menu, 4560, 3360, 735, 375);  // Quit
+        QVERIFY(g.finished());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
+            QSKIP("Xvfb and xdotool are needed");
+        x_ = std::make_unique<XServer>();
+        QVERIFY2(!x_->display().isEmpty(), "Xvfb did not start");
+        artifacts_ = qEnvironmentVariable("BELLARUNE_GAME_DIR") + "/../e2e-artifacts";
+        QDir(artifacts_).removeRecursively();
+    }
+
+    void menuAboutAndQuit()
+    {
+        Game g(*x_, artifacts_, "menu");
+        g.write("zel.dat", craftedDatabase());
+        g.write("zel.INI", settingsOnly(3, 4));
+        g.write("zelquiz.log", "from an earlier run\r\n");
+        const std::string ini = g.read("zel.INI");
+        QVERIFY(g.start());
+        const qulonglong menu = g.waitWindow("Bellarune Game");
+        g.shot("main");
+        g.clickTwips(menu, 3570, 3360, 735, 375);  // About
+        g.shot("about");
+        g.clickTwips(menu, 4560, 3360, 735, 375);  // Quit
+        QVERIFY(g.finished());
+        QCOMPARE(g.read("zelquiz.log"), std::string());
+        QCOMPARE(g.read("zel.INI"), ini);
+    }
+
+    void setupChangedThroughItsBoxesAndList()
+    {
+        Game g(*x_, artifacts_, "setup");
+        g.write("zel.dat", craftedDatabase());
+        g.write("zel.INI", settingsOnly(3, 4));
+        QVERIFY(g.start());
+        const qulonglong menu = g.waitWindow("Bellarune Game");
+        g.clickTwips(menu, 1590, 3360, 735, 375);  // Setup
+        const qulonglong setup = g.waitWindow("Bellarune Game Setup");
+        QVERIFY(setup != 0);
+        g.shot("setup");
+        // Number of questions: type 25, which shows 10; then one step down.
+        g.clickTwips(setup, 1560, 1680, 495, 495);
+        g.key("ctrl+a");
+        g.type("25");
+        g.clickTwips(setup, 2160, 1680 + 370, 240, 100);  // lower arrow of the spin control
+        // Categories: the first entry on, the third off.
+        const int rowHeight = 24;
+        g.click(setup, px(2640) + 40, px(240) + rowHeight / 2 + 2);
+        g.click(setup, px(2640) + 40, px(240) + 2 * rowHeight + rowHeight / 2 + 2);
+        // Log level "Only incorrect".
+        g.click(setup, px(120 + 120) + 8, px(2640 + 1080) + px(375) / 2);
+        g.shot("setup-changed");
+        g.clickTwips(setup, 3240, 5160, 615, 615);  // OK
+        QVERIFY(g.waitWindow("Bellarune Game Setup", 1500) == 0);
+        g.clickTwips(menu, 4560, 3360, 735, 375);
+        QVERIFY(g.finished());
+        Settings s;
+        QVERIFY(LoadSettings(g.file("zel.INI").toStdString(), s));
+        QCOMPARE(int(s.QuestionsPerGame), 9);
+        QCOMPARE(int(s.LogLevel), 2);
+        QCOMPARE(int(s.CategoryEnabled[1]), -1);
+        QCOMPARE(int(s.CategoryEnabled[3]), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestE2eWindow)
+#include "test_e2e_window.moc"
