@@ -289,6 +289,74 @@ private slots:
         QCOMPARE(int(after.MaxDifficulty), 3);
     }
 
+    // Starts a one-question game of one type and returns the menu's window; the screen with
+    // the given title is open when it returns.
+    qulonglong playOne(Game& g, int type, const QString& title, qulonglong* screen)
+    {
+        g.write("zel.dat", craftedDatabase());
+        g.write("zel.INI", settingsOnly(type, 1));
+        if (!g.start())
+            return 0;
+        const qulonglong menu = g.waitWindow("Bellarune Game");
+        g.clickTwips(menu, 600, 3360, 735, 375);  // Play
+        *screen = g.waitWindow(title);
+        g.shot("open");
+        return menu;
+    }
+
+    void multipleChoiceAnsweredWithAClick()
+    {
+        Game g(*x_, artifacts_, "type3");
+        qulonglong screen = 0;
+        const qulonglong menu = playOne(g, 3, "Multiple Choice", &screen);
+        QVERIFY(menu && screen);
+        // The second option, inside the centred panel.
+        g.click(screen, px(40 + 220 + 2000), px(25 + 1800 + 487));
+        closeScore(g, "type3");
+        endGame(g, menu);
+        const QStringList log = logLines(g);
+        QVERIFY2(log.size() == 2 || log.size() == 3, qPrintable(log.join('|')));
+        QCOMPARE(log[0], QString("---- Question 1"));
+        QCOMPARE(log[1], QString("Multiple Choice"));
+        if (log.size() == 3) {
+            // A wrong answer logs the prompt and the right description, of the same person.
+            static const QRegularExpression wrong("^Who was Person (\\d+)\\? Description of person (\\d+)$");
+            const auto m = wrong.match(log[2]);
+            QVERIFY2(m.hasMatch(), qPrintable(log[2]));
+            QCOMPARE(m.captured(1), m.captured(2));
+        }
+    }
+
+    void sortingPlayedWithPushUpClicks()
+    {
+        Game g(*x_, artifacts_, "type8");
+        qulonglong screen = 0;
+        const qulonglong menu = playOne(g, 8, " Sort ", &screen);
+        QVERIFY(menu && screen);
+        // Push the second and third lines up, then Done.
+        g.click(screen, px(120 + 1500), px(135 + 1560) + 26);
+        g.click(screen, px(120 + 1500), px(135 + 1560) + 43);
+        g.shot("pushed");
+        g.clickTwips(screen, 3000, 135 + 4680, 1215, 615);
+        closeScore(g, "type8");
+        endGame(g, menu);
+        const QStringList log = logLines(g);
+        QVERIFY2(log.size() >= 7, qPrintable(log.join('|')));
+        QCOMPARE(log[0], QString("---- Question 1"));
+        QCOMPARE(log[1], QString("Items to sort by People by date"));
+        for (int i = 2; i < 7; ++i)
+            QVERIFY2(log[i].startsWith("Person "), qPrintable(log[i]));
+        // After the five names: either all correct or one line per pair out of order.
+        if (log.size() == 8 && log[7] == " *** All Correct!")
+            return;
+        static const QRegularExpression pair("^Person \\d+ (\\d+) > Person \\d+ (\\d+)$");
+        for (int i = 7; i < log.size(); ++i) {
+            const auto m = pair.match(log[i]);
+            QVERIFY2(m.hasMatch(), qPrintable(log[i]));
+            QVERIFY(m.captured(1).toInt() > m.captured(2).toInt());
+        }
+    }
+
     void menuAboutAndQuit()
     {
         Game g(*x_, artifacts_, "menu");
