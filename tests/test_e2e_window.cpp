@@ -357,6 +357,51 @@ private slots:
         }
     }
 
+    void itemChangedInTheEditorAndWritten()
+    {
+        Game g(*x_, artifacts_, "editor");
+        g.write("zel.dat", craftedDatabase());
+        g.write("zel.INI", settingsOnly(3, 1));
+        QVERIFY(g.start());
+        const qulonglong menu = g.waitWindow("Bellarune Game");
+        g.clickTwips(menu, 1590, 3360, 735, 375);  // Setup
+        const qulonglong setup = g.waitWindow("Bellarune Game Setup");
+        QVERIFY(setup != 0);
+        g.clickTwips(setup, 120, 5160, 1335, 615);  // Edit
+        const qulonglong edit = g.waitWindow("Edit");
+        QVERIFY(edit != 0);
+        g.shot("open");
+        g.clickTwips(edit, 7680, 4440, 1095, 495);  // Next: the second item, a battle
+        g.clickTwips(edit, 120, 1920, 5175, 645);   // the description
+        g.key("ctrl+a");
+        g.type("Changed by the owner");
+        g.shot("changed");
+        g.clickTwips(edit, 7680, 3720, 1095, 495);  // Store list
+        const qulonglong ask = g.waitWindow("Store list to file");
+        QVERIFY(ask != 0);
+        g.key("Return");
+        QVERIFY(g.waitWindow("Store list to file", 1500) == 0);
+        g.clickTwips(edit, 7680, 5760, 1095, 495);  // ok
+        QVERIFY(g.waitWindow("Edit", 1500) == 0);
+        g.clickTwips(setup, 3240, 5160, 615, 615);  // OK
+        g.clickTwips(menu, 4560, 3360, 735, 375);   // Quit
+        QVERIFY(g.finished());
+
+        ItemTable t;
+        RecordingNotifier quiet;
+        QVERIFY(ReadItemFile(g.file("zel.dat").toStdString(), t, quiet));
+        QCOMPARE(int(t.ItemCount), 24);
+        QCOMPARE(t.Items[2].Name, std::string("Battle 0"));
+        QCOMPARE(t.Items[2].Description, std::string("Changed by the owner"));
+        QCOMPARE(t.Items[1].Description, std::string("Description of person 0"));
+        const QString list = QString::fromLatin1(g.read("zel.txt").c_str());
+        QVERIFY2(list.contains("Battle 0  ") && list.contains("Changed by the owner"), qPrintable(list.left(400)));
+        QCOMPARE(list.count("\r\n"), 24);
+        Settings s;
+        QVERIFY(LoadSettings(g.file("zel.INI").toStdString(), s));
+        QCOMPARE(int(s.MaxDifficulty), 1);  // held at 3 only while the editor was open
+    }
+
     void menuAboutAndQuit()
     {
         Game g(*x_, artifacts_, "menu");
