@@ -304,52 +304,83 @@ private slots:
         return menu;
     }
 
-    void multipleChoiceAnsweredWithAClick()
+    void choiceQuestionsAnsweredWithAClick_data()
     {
-        Game g(*x_, artifacts_, "type3");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("wrongLine");
+        // What a wrong answer logs: the prompt and the right clue, both of one item.
+        QTest::newRow("1") << 1 << "^Which dates match Person (\\d+)\\? 18\\d\\d to 18\\d\\d$";
+        QTest::newRow("2") << 2 << "^Which date\\(s\\) match Battle (\\d+)\\? Date (\\d+)$";
+        QTest::newRow("3") << 3 << "^Who was Person (\\d+)\\? Description of person (\\d+)$";
+        QTest::newRow("4") << 4 << "^Describe Battle (\\d+)\\? Description of battle (\\d+)$";
+        QTest::newRow("5") << 5 << "^Choose the event for this description Battle (\\d+)$";
+        QTest::newRow("6") << 6 << "^What happened on Date (\\d+)\\? Battle (\\d+) -- Description of battle \\d+$";
+        QTest::newRow("7") << 7 << "^Which commanders fought Battle (\\d+)\\? Commanders (\\d+)$";
+    }
+
+    void choiceQuestionsAnsweredWithAClick()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, wrongLine);
+        Game g(*x_, artifacts_, "type" + QString::number(type));
         qulonglong screen = 0;
-        const qulonglong menu = playOne(g, 3, "Multiple Choice", &screen);
+        const qulonglong menu = playOne(g, type, "Multiple Choice", &screen);
         QVERIFY(menu && screen);
-        // The second option, inside the centred panel.
-        g.click(screen, px(40 + 220 + 2000), px(25 + 1800 + 487));
-        closeScore(g, "type3");
+        if (type == 5)
+            g.click(screen, px(40 + 4572 + 1800), px(25 + 3360 + 307));  // the second name, right half
+        else
+            g.click(screen, px(40 + 220 + 2000), px(25 + 1800 + 487));  // the second option
+        closeScore(g, "type" + QString::number(type));
         endGame(g, menu);
         const QStringList log = logLines(g);
         QVERIFY2(log.size() == 2 || log.size() == 3, qPrintable(log.join('|')));
         QCOMPARE(log[0], QString("---- Question 1"));
         QCOMPARE(log[1], QString("Multiple Choice"));
         if (log.size() == 3) {
-            // A wrong answer logs the prompt and the right description, of the same person.
-            static const QRegularExpression wrong("^Who was Person (\\d+)\\? Description of person (\\d+)$");
-            const auto m = wrong.match(log[2]);
+            const auto m = QRegularExpression(wrongLine).match(log[2]);
             QVERIFY2(m.hasMatch(), qPrintable(log[2]));
-            QCOMPARE(m.captured(1), m.captured(2));
+            if (m.lastCapturedIndex() >= 2)
+                QCOMPARE(m.captured(1), m.captured(2));
         }
+    }
+
+    void sortingPlayedWithPushUpClicks_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("prefix");
+        QTest::newRow("8") << 8 << "People by date" << "Person ";
+        QTest::newRow("9") << 9 << "Battles by date" << "Battle ";
+        QTest::newRow("10") << 10 << "Events by date" << "Battle ";
     }
 
     void sortingPlayedWithPushUpClicks()
     {
-        Game g(*x_, artifacts_, "type8");
+        QFETCH(int, type);
+        QFETCH(QString, kind);
+        QFETCH(QString, prefix);
+        const QString name = "type" + QString::number(type);
+        Game g(*x_, artifacts_, name);
         qulonglong screen = 0;
-        const qulonglong menu = playOne(g, 8, " Sort ", &screen);
+        const qulonglong menu = playOne(g, type, " Sort ", &screen);
         QVERIFY(menu && screen);
         // Push the second and third lines up, then Done.
         g.click(screen, px(120 + 1500), px(135 + 1560) + 26);
         g.click(screen, px(120 + 1500), px(135 + 1560) + 43);
         g.shot("pushed");
         g.clickTwips(screen, 3000, 135 + 4680, 1215, 615);
-        closeScore(g, "type8");
+        closeScore(g, name);
         endGame(g, menu);
         const QStringList log = logLines(g);
         QVERIFY2(log.size() >= 7, qPrintable(log.join('|')));
         QCOMPARE(log[0], QString("---- Question 1"));
-        QCOMPARE(log[1], QString("Items to sort by People by date"));
+        QCOMPARE(log[1], "Items to sort by " + kind);
         for (int i = 2; i < 7; ++i)
-            QVERIFY2(log[i].startsWith("Person "), qPrintable(log[i]));
+            QVERIFY2(log[i].startsWith(prefix), qPrintable(log[i]));
         // After the five names: either all correct or one line per pair out of order.
         if (log.size() == 8 && log[7] == " *** All Correct!")
             return;
-        static const QRegularExpression pair("^Person \\d+ (\\d+) > Person \\d+ (\\d+)$");
+        const QRegularExpression pair("^" + prefix + "\\d+ (\\d+) > " + prefix + "\\d+ (\\d+)$");
         for (int i = 7; i < log.size(); ++i) {
             const auto m = pair.match(log[i]);
             QVERIFY2(m.hasMatch(), qPrintable(log[i]));
