@@ -10,13 +10,15 @@ runs=${RUNS:-10}
 game="$build/game"
 [ -x "$game/bellarune" ] && [ -x "$build/bench/bench_minimal" ] || { echo "build first: $build"; exit 1; }
 
-display=:$((90 + RANDOM % 9))
+n=60
+while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+display=:$n
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$n ] && xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 
 # One launch: prints "milliseconds peak-kB".
 launch() {
