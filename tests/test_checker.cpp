@@ -1,5 +1,6 @@
 // The owner's database check, run as the real program over crafted and shipped databases.
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "testsupport.h"
@@ -69,6 +70,33 @@ private slots:
               "item 2 (Lee): state 17 is not 0 to 16", "item 2 (Lee): difficulty 4 is not 1 to 3",
               "item 2 (Lee): year 1600 is below 1700", "state map Va.jpg does not exist"})
             QVERIFY2(r.out.contains(expected), expected);
+    }
+
+    void theShippedDatabaseIsSoundAndCoversEveryType()
+    {
+        const QString gameDir = qEnvironmentVariable("BELLARUNE_GAME_DIR");
+        const QString shipped = qEnvironmentVariable("BELLARUNE_SOURCE_DIR") + "/assets/zel.dat";
+        // The shipped file, with the pictures the build drew, and the program directory's own copy.
+        for (const QStringList& args : {QStringList{shipped, gameDir}, QStringList{gameDir + "/zel.dat"}}) {
+            const Run r = runChecker(args);
+            QVERIFY2(r.exitCode == 0, qPrintable(r.out.right(2000)));
+            static const QRegularExpression items("^(\\d+) items$", QRegularExpression::MultilineOption);
+            const int count = items.match(r.out).captured(1).toInt();
+            QVERIFY2(count >= 360 && count <= 400, qPrintable(QString::number(count)));
+            static const QRegularExpression type("^type (\\d+) .*: (\\d+) items qualify, (\\d+) different$",
+                                                 QRegularExpression::MultilineOption);
+            int types = 0;
+            for (auto it = type.globalMatch(r.out); it.hasNext();) {
+                const auto m = it.next();
+                ++types;
+                QVERIFY2(m.captured(2).toInt() >= 25, qPrintable(m.captured(0)));
+                // A question needs five different answers (four for the picture types).
+                QVERIFY2(m.captured(3).toInt() >= 5, qPrintable(m.captured(0)));
+            }
+            QCOMPARE(types, 16);
+            static const QRegularExpression states("states in battles-and-states questions: (\\d+) of 16");
+            QVERIFY(states.match(r.out).captured(1).toInt() >= 12);
+        }
     }
 
     void anUnreadableFileIsAProblem()
