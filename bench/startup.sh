@@ -25,10 +25,10 @@ launch() {
   local title=$1; shift
   local start end pid hwm
   start=$(date +%s%N)
-  "$@" >/dev/null 2>&1 &
+  "$@" >/dev/null 2>"$work/stderr.txt" &
   pid=$!
   until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do
-    kill -0 $pid 2>/dev/null || { echo "exited early: $*" >&2; return 1; }
+    kill -0 $pid 2>/dev/null || { echo "exited early: $*" >&2; cat "$work/stderr.txt" >&2; return 1; }
   done
   end=$(date +%s%N)
   sleep 0.5  # let it settle, then read its high-water mark
