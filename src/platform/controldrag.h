@@ -1,0 +1,57 @@
+#pragma once
+#include <QObject>
+#include <QPoint>
+#include <functional>
+#include <vector>
+
+class QFrame;
+class QWidget;
+
+namespace bellarune {
+
+// Drag of a control within a form, the way the matching screens need it: an outline of the
+// dragged control follows the pointer, and a drop on a registered target calls that target's
+// handler with the source. A drag either lasts while the mouse button is held (it ends at the
+// release) or, started with the button up, until the next press. Plain mouse events only, so
+// it behaves the same under a real X server, with synthetic input and with QTest offscreen.
+class ControlDrag : public QObject {
+    Q_OBJECT
+public:
+    explicit ControlDrag(QWidget* form);
+    ~ControlDrag() override;
+
+    using DropHandler = std::function<void(QWidget* target, QWidget* source)>;
+    void addTarget(QWidget* target, DropHandler onDrop);
+    // Called when a drag held with the button ends by a release over the source itself.
+    std::function<void(QWidget* source)> onReleasedOverSource;
+
+    // Starts a drag of source; hotSpot is where the pointer holds it, in source coordinates.
+    void begin(QWidget* source, bool buttonHeld, QPoint hotSpot);
+    void cancel();
+    bool active() const { return source_ != nullptr; }
+    bool buttonHeld() const { return held_; }
+    QWidget* source() const { return source_; }
+    QFrame* outline() const { return outline_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void follow(const QPoint& globalPos);
+    void finish(const QPoint& globalPos);
+    QWidget* targetAt(const QPoint& globalPos) const;
+
+    QWidget* form_;
+    QFrame* outline_;
+    struct Target {
+        QWidget* widget;
+        DropHandler onDrop;
+    };
+    std::vector<Target> targets_;
+    QWidget* source_ = nullptr;
+    bool held_ = false;
+    bool swallowRelease_ = false;
+    QPoint hotSpot_;
+};
+
+}  // namespace bellarune
