@@ -17,6 +17,18 @@ using namespace bellarune::test;
 
 namespace {
 
+// A title as an exact POSIX regular expression (xdotool's); blanks and quotes stay as they are.
+QString posixEscape(const QString& text)
+{
+    QString out;
+    for (QChar c : text) {
+        if (QStringLiteral(".[]()*+?^$|{}\\").contains(c))
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
 // Twips of the design to pixels of the X server (Qt's logical 96 DPI under Xvfb).
 int px(int twips) { return (twips * 96 + 720) / 1440; }
 
@@ -115,7 +127,7 @@ public:
         t.start();
         while (t.elapsed() < timeoutMs) {
             const QStringList ids =
-                xdo({"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"}, 3000)
+                xdo({"search", "--onlyvisible", "--name", "^" + posixEscape(title) + "$"}, 3000)
                     .split('\n', Qt::SkipEmptyParts);
             for (auto it = ids.rbegin(); it != ids.rend(); ++it)
                 if (it->toULongLong() != other)
@@ -135,6 +147,21 @@ public:
     void clickTwips(qulonglong win, int left, int top, int width, int height, int button = 1) const
     {
         click(win, px(left + width / 2), px(top + height / 2), button);
+    }
+    // A real drag: press, move in steps with the button held, release.
+    void drag(qulonglong win, QPoint from, QPoint to) const
+    {
+        xdo({"mousemove", "--window", QString::number(win), QString::number(from.x()), QString::number(from.y())});
+        QThread::msleep(80);
+        xdo({"mousedown", "1"});
+        QThread::msleep(80);
+        for (int step = 1; step <= 5; ++step) {
+            const QPoint p = from + (to - from) * step / 5;
+            xdo({"mousemove", "--window", QString::number(win), QString::number(p.x()), QString::number(p.y())});
+            QThread::msleep(40);
+        }
+        xdo({"mouseup", "1"});
+        QThread::msleep(150);
     }
     void key(const QString& k) const
     {
@@ -431,6 +458,85 @@ private slots:
         Settings s;
         QVERIFY(LoadSettings(g.file("zel.INI").toStdString(), s));
         QCOMPARE(int(s.MaxDifficulty), 1);  // held at 3 only while the editor was open
+    }
+
+    void matchingDescriptionsByDragAndByClickAndClick_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("clickClick");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("line");
+        // The bottom description always belongs to bar 4, so a bar 0 put there is wrong for sure.
+        QTest::newRow("11 drag") << 11 << false << "Match commanders and battles" << "^(Battle (\\d+)) = Commanders \\2$";
+        QTest::newRow("12 click") << 12 << true << "Match battle and campaign" << "^(Battle (\\d+)) = Campaign \\2$";
+        QTest::newRow("13 drag") << 13 << false << "Match nicknames, sayings" << "^(Person (\\d+)) = Nickname \\2$";
+    }
+
+    void matchingDescriptionsByDragAndByClickAndClick()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, clickClick);
+        QFETCH(QString, header);
+        QFETCH(QString, line);
+        const QString name = "type" + QString::number(type);
+        Game g(*x_, artifacts_, name);
+        qulonglong screen = 0;
+        const qulonglong menu = playOne(g, type, "Match 'em", &screen);
+        QVERIFY(menu && screen);
+        // The frame is centred 50 twips in; bar 0 at 4800, 1440; the bottom box at 5400.
+        const QPoint bar0(px(50 + 4800 + 1900), px(50 + 1440 + 217));
+        const QPoint box4(px(50 + 150 + 600), px(50 + 5400 + 307));
+        if (clickClick) {
+            g.click(screen, bar0.x(), bar0.y());
+            g.xdo({"mousemove", "--window", QString::number(screen), QString::number(box4.x() + 40),
+                   QString::number(box4.y())});
+            g.shot("following");
+            g.click(screen, box4.x(), box4.y());
+        } else {
+            g.drag(screen, bar0, box4);
+        }
+        g.shot("placed");
+        g.clickTwips(screen, 50 + 2880, 50 + 6120, 1455, 375);  // Done
+        closeScore(g, name);
+        endGame(g, menu);
+        const QStringList log = logLines(g);
+        QVERIFY2(log.size() == 8, qPrintable(log.join('|')));
+        QCOMPARE(log[0], QString("---- Question 1"));
+        QCOMPARE(log[1], header);
+        const auto m = QRegularExpression(line).match(log[7]);
+        QVERIFY2(m.hasMatch(), qPrintable(log[7]));
+        QCOMPARE(m.captured(1), log[2]);  // the line names bar 0's item
+    }
+
+    void matchingPicturesByDrag_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("header");
+        QTest::newRow("14") << 14 << "Match Match battles and states";
+        QTest::newRow("15") << 15 << "Match Match portraits to names";
+    }
+
+    void matchingPicturesByDrag()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, header);
+        const QString name = "type" + QString::number(type);
+        Game g(*x_, artifacts_, name);
+        qulonglong screen = 0;
+        const qulonglong menu = playOne(g, type, "Match 'em", &screen);
+        QVERIFY(menu && screen);
+        // Bar 0 onto the lower right picture, which always belongs to bar 3.
+        const QPoint bar0(px(50 + 350 + 1250), px(50 + 5235 + 225));
+        const QPoint box3(px(50 + 4390 + 1133), px(50 + 2707 + 400));
+        g.drag(screen, bar0, box3);
+        g.shot("placed");
+        g.clickTwips(screen, 50 + 7530 / 3 + 500, 50 + 6635 - 850, 1500, 375);  // Done
+        closeScore(g, name);
+        endGame(g, menu);
+        const QStringList log = logLines(g);
+        QVERIFY2(log.size() == 7, qPrintable(log.join('|')));
+        QCOMPARE(log[1], header);
+        QCOMPARE(log[6], log[2] + " placed on image of " + log[5]);
     }
 
     void menuAboutAndQuit()
