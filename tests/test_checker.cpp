@@ -76,9 +76,12 @@ private slots:
     {
         const QString gameDir = qEnvironmentVariable("BELLARUNE_GAME_DIR");
         const QString shipped = qEnvironmentVariable("BELLARUNE_SOURCE_DIR") + "/assets/zel.dat";
-        // The shipped file, with the pictures the build drew, and the program directory's own copy.
-        for (const QStringList& args : {QStringList{shipped, gameDir}, QStringList{gameDir + "/zel.dat"}}) {
-            const Run r = runChecker(args);
+        // The program directory's copy may be the owner's by now: it must only be sound.
+        const Run own = runChecker({gameDir + "/zel.dat"});
+        QVERIFY2(own.exitCode == 0, qPrintable(own.out.right(2000)));
+        // The shipped file, with the pictures the build drew.
+        {
+            const Run r = runChecker({shipped, gameDir});
             QVERIFY2(r.exitCode == 0, qPrintable(r.out.right(2000)));
             static const QRegularExpression items("^(\\d+) items$", QRegularExpression::MultilineOption);
             const int count = items.match(r.out).captured(1).toInt();

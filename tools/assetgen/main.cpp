@@ -4,9 +4,9 @@
 //   bellarune-assets <assets folder> <program directory>
 //
 // Only files that are missing are written: the owner may have put a real picture or
-// sound in place of a generated one, and that must survive every build. The item
-// pictures follow the program directory's own zel.dat when there is one (the owner
-// may have added items), else the shipped one in the assets folder.
+// sound in place of a generated one, and that must survive every build. Item pictures
+// are drawn for the shipped zel.dat and for the program directory's own one (the owner
+// may have added items).
 #include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
@@ -96,30 +96,37 @@ int main(int argc, char** argv)
 
     QVector<Job> jobs;
 
-    // Item pictures.
-    const QString dataFile = game.exists("zel.dat") ? game.filePath("zel.dat") : assets.filePath("zel.dat");
-    auto table = std::make_unique<bellarune::ItemTable>();
-    StderrNotifier notifier;
-    if (QFileInfo::exists(dataFile) && !bellarune::ReadItemFile(dataFile.toStdString(), *table, notifier))
-        std::fprintf(stderr, "bellarune-assets: %s could not be read; no item pictures drawn\n", qPrintable(dataFile));
+    // Item pictures: for the shipped database and for the owner's own one in the program
+    // directory, which may hold items the shipped one lacks (and the other way round).
     QSet<QString> named;
-    for (int i = 1; i <= table->ItemCount; ++i) {
-        const bellarune::ItemRecord item = table->Items[i];
-        const QString file = assetgen::FromLatin1OrUtf8(item.ImageFile);
-        if (file.isEmpty() || named.contains(file))
-            continue;
-        if (!SafeRelativeName(file)) {
-            std::fprintf(stderr, "bellarune-assets: skipping picture name %s\n", qPrintable(file));
-            continue;
+    QStringList dataFiles{assets.filePath("zel.dat")};
+    if (game.exists("zel.dat"))
+        dataFiles << game.filePath("zel.dat");
+    for (const QString& dataFile : dataFiles) {
+        auto table = std::make_unique<bellarune::ItemTable>();
+        StderrNotifier notifier;
+        if (QFileInfo::exists(dataFile) && !bellarune::ReadItemFile(dataFile.toStdString(), *table, notifier))
+            std::fprintf(stderr, "bellarune-assets: %s could not be read; no item pictures drawn for it\n",
+                         qPrintable(dataFile));
+        for (int i = 1; i <= table->ItemCount; ++i) {
+            const bellarune::ItemRecord item = table->Items[i];
+            const QString file = assetgen::FromLatin1OrUtf8(item.ImageFile);
+            if (file.isEmpty() || named.contains(file))
+                continue;
+            if (!SafeRelativeName(file)) {
+                std::fprintf(stderr, "bellarune-assets: skipping picture name %s\n", qPrintable(file));
+                continue;
+            }
+            const bool person = assetgen::IsPerson(item);
+            const bool event = item.ItemType == bellarune::Battle || item.ItemType == bellarune::OtherEvent;
+            if (!person && !event)
+                continue;
+            named.insert(file);
+            jobs.push_back({file, [item, file, person] {
+                                return Encode(person ? assetgen::DrawPortrait(item) : assetgen::DrawEventScene(item),
+                                              file);
+                            }});
         }
-        const bool person = assetgen::IsPerson(item);
-        const bool event = item.ItemType == bellarune::Battle || item.ItemType == bellarune::OtherEvent;
-        if (!person && !event)
-            continue;
-        named.insert(file);
-        jobs.push_back({file, [item, file, person] {
-                            return Encode(person ? assetgen::DrawPortrait(item) : assetgen::DrawEventScene(item), file);
-                        }});
     }
 
     // State maps.
