@@ -99,6 +99,11 @@ const std::string& typeName(const GameState& s, int type)
 
 }  // namespace
 
+const std::string& CurrentTypeName(const GameState& state)
+{
+    return typeName(state, state.CurrentQuestionType);
+}
+
 QuestionScreen ScreenForType(int type)
 {
     return inTable(type) ? kRules[type].screen : QuestionScreen::None;

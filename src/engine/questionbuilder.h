@@ -13,6 +13,9 @@ enum class QuestionScreen { None, MChoice, Quote, QSort, QMatch, IMatch, NameMe 
 
 QuestionScreen ScreenForType(int type);
 
+// The name of the question type on screen (CurrentQuestionType), for titles and the log.
+const std::string& CurrentTypeName(const GameState& state);
+
 // The text that identifies an item within a question type (type 0: the name).
 std::string AnswerText(GameState& state, int item, int type);
 // Modes: 1 sort prompt, 2 answer or name, 3 sort log line, 4 clue, 5 prompt.

@@ -12,6 +12,7 @@
 #include "platform/controldrag.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
+#include "screens/screenparts.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -24,20 +25,7 @@ const int kBarLefts[4] = {6240, 4320, 2280, 120};
 const int kImageLefts[4] = {720, 5040, 720, 5040};
 const int kImageTops[4] = {240, 240, 3000, 3000};
 
-QPushButton* yellowButton(QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setFont(designFont("MS Sans Serif", 12));
-    b->setAutoDefault(false);
-    setBackground(b, kLightYellow);
-    return b;
-}
 
-const std::string& typeName(const GameState& s)
-{
-    return s.names.QuestionTypeNames[static_cast<std::size_t>(std::clamp<int>(s.CurrentQuestionType, 0, 17))];
-}
 
 int tw(int px) { return pxToTwips(px); }
 }  // namespace
@@ -96,12 +84,12 @@ IMatch::IMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
         });
         Btn1[static_cast<std::size_t>(i)] = bar;
     }
-    cmdhelp = yellowButton(Frame1, "cmdhelp", "Help");
+    cmdhelp = makeScreenButton(Frame1, "cmdhelp", "Help", kLightYellow, designFont("MS Sans Serif", 12));
     setGeometryTwips(cmdhelp, 2520, 6120, 1095, 375);
-    Command1 = yellowButton(Frame1, "Command1", "Done");
+    Command1 = makeScreenButton(Frame1, "Command1", "Done", kLightYellow, designFont("MS Sans Serif", 12));
     Command1->setToolTip("Click here when you are ready to proceed");
     setGeometryTwips(Command1, 4080, 6120, 1500, 375);
-    Command2 = yellowButton(Frame1, "Command2", "Skip");
+    Command2 = makeScreenButton(Frame1, "Command2", "Skip", kLightYellow, designFont("MS Sans Serif", 12));
     Command2->setToolTip("Click here when you are ready to proceed");
     setGeometryTwips(Command2, 6120, 6120, 1455, 375);
 
@@ -141,7 +129,7 @@ void IMatch::load()
 {
     RememberWindow(state_, this, SlotImageMatch, 1);
     CenterOnScreen(this);
-    LogWrite(state_, "Match " + typeName(state_), 1, 0);
+    LogWrite(state_, "Match " + CurrentTypeName(state_), 1, 0);
     for (int i = 0; i < 4; ++i) {
         QPushButton* bar = Btn1[static_cast<std::size_t>(i)];
         HomeTop[static_cast<std::size_t>(i)] = tw(bar->y());
@@ -235,7 +223,7 @@ void IMatch::Command1_Click()
     }
     ShowScor score(state_, this);
     score.setResultText(text);
-    score.Label1->setText("Results for " + qs(typeName(state_)));
+    score.Label1->setText("Results for " + qs(CurrentTypeName(state_)));
     score.scoreCaption();
     score.exec();
     done(QDialog::Accepted);

@@ -12,6 +12,7 @@
 #include "engine/quizlog.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
+#include "screens/screenparts.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -74,15 +75,6 @@ const QColor kScreenGreen(192, 255, 192);
 const QColor kControlGreen(128, 255, 128);
 const QColor kYellow(255, 255, 0);
 
-QPushButton* yellowButton(QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setFont(designFont("MS Sans Serif", 12, true));
-    b->setAutoDefault(false);
-    setBackground(b, kYellow);
-    return b;
-}
 }  // namespace
 
 ChoiceScreen::ChoiceScreen(GameState& state, QWidget* parent) : QDialog(parent), state_(state)
@@ -114,8 +106,8 @@ ChoiceScreen::ChoiceScreen(GameState& state, QWidget* parent) : QDialog(parent),
         choice[static_cast<std::size_t>(i)] = c;
     }
 
-    cmdhelp = yellowButton(Frame1, "cmdhelp", "help");
-    Command1 = yellowButton(Frame1, "Command1", "skip");
+    cmdhelp = makeScreenButton(Frame1, "cmdhelp", "help", kYellow, designFont("MS Sans Serif", 12, true));
+    Command1 = makeScreenButton(Frame1, "Command1", "skip", kYellow, designFont("MS Sans Serif", 12, true));
     connect(cmdhelp, &QPushButton::clicked, this, &ChoiceScreen::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &ChoiceScreen::Command1_Click);
 }
@@ -188,7 +180,7 @@ void ChoiceScreen::choice_MouseDown(int index)
     score.scoreCaption();
     score.Label1->setText(
         "Results for " +
-        qs(state_.names.QuestionTypeNames[static_cast<std::size_t>(std::clamp<int>(state_.CurrentQuestionType, 0, 17))]));
+        qs(CurrentTypeName(state_)));
     score.exec();
     done(QDialog::Accepted);
 }

@@ -278,7 +278,7 @@ void NameMe::rightLetter()
     score.setResultText("You got it!");
     score.Label1->setText(
         "Results for " +
-        qs(state_.names.QuestionTypeNames[static_cast<std::size_t>(std::clamp<int>(state_.CurrentQuestionType, 0, 17))]));
+        qs(CurrentTypeName(state_)));
     score.scoreCaption();
     score.exec();
     QCoreApplication::processEvents();

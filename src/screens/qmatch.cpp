@@ -11,6 +11,7 @@
 #include "platform/controldrag.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
+#include "screens/screenparts.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -26,20 +27,7 @@ const int kBarGeometry[5][4] = {
     {3120, 0, 3975, 435}};
 const int kBoxTops[5] = {2040, 2790, 3645, 4560, 5400};
 
-QPushButton* yellowButton(QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setFont(designFont("MS Sans Serif", 12));
-    b->setAutoDefault(false);
-    setBackground(b, kLightYellow);
-    return b;
-}
 
-const std::string& typeName(const GameState& s)
-{
-    return s.names.QuestionTypeNames[static_cast<std::size_t>(std::clamp<int>(s.CurrentQuestionType, 0, 17))];
-}
 }  // namespace
 
 double QMatch::captionFontSize(int length)
@@ -105,12 +93,12 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
     }
     Btn1[0]->setToolTip("Click and drag this item to its description, below");
 
-    cmdhelp = yellowButton(Frame1, "cmdhelp", "Help");
+    cmdhelp = makeScreenButton(Frame1, "cmdhelp", "Help", kLightYellow, designFont("MS Sans Serif", 12));
     setGeometryTwips(cmdhelp, 1200, 6120, 1095, 375);
-    Command1 = yellowButton(Frame1, "Command1", "Done");
+    Command1 = makeScreenButton(Frame1, "Command1", "Done", kLightYellow, designFont("MS Sans Serif", 12));
     Command1->setToolTip("Click here when you are ready to proceed");
     setGeometryTwips(Command1, 2880, 6120, 1455, 375);
-    Command2 = yellowButton(Frame1, "Command2", "Skip");
+    Command2 = makeScreenButton(Frame1, "Command2", "Skip", kLightYellow, designFont("MS Sans Serif", 12));
     Command2->setToolTip("Click here when you are ready to proceed");
     setGeometryTwips(Command2, 4680, 6120, 1455, 375);
     Label4 = new QLabel(Frame1);
@@ -143,7 +131,7 @@ void QMatch::load()
     RememberWindow(state_, this, SlotMatch, 1);
     CenterOnScreen(this);
     Label1->setText(qs(QuestionText(state_, 5, 0, state_.CurrentQuestionType)));
-    LogWrite(state_, typeName(state_), 1, 0);
+    LogWrite(state_, CurrentTypeName(state_), 1, 0);
     for (int i = 0; i < 5; ++i) {
         const int16_t item = PickItem(state_, i);
         state_.QuestionItems[static_cast<std::size_t>(i)] = item;
@@ -230,7 +218,7 @@ void QMatch::Command1_Click()
     }
     ShowScor score(state_, this);
     score.setResultText(text);
-    score.Label1->setText("Results for Matching " + qs(typeName(state_)));
+    score.Label1->setText("Results for Matching " + qs(CurrentTypeName(state_)));
     score.scoreCaption();
     score.exec();
     done(QDialog::Accepted);

@@ -39,10 +39,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption)
     return b;
 }
 
-const std::string& typeName(const GameState& s)
-{
-    return s.names.QuestionTypeNames[static_cast<std::size_t>(std::clamp<int>(s.CurrentQuestionType, 0, 17))];
-}
 }  // namespace
 
 QSort::QSort(GameState& state, QWidget* parent) : QDialog(parent), state_(state)
@@ -91,7 +87,7 @@ void QSort::load()
     RememberWindow(state_, this, SlotSort, 1);
     CenterOnScreen(this);
     centrePanel();
-    LogWrite(state_, "Items to sort by " + typeName(state_), 1, 0);
+    LogWrite(state_, "Items to sort by " + CurrentTypeName(state_), 1, 0);
     Label1->setText(qs(QuestionText(state_, 1, 0, state_.CurrentQuestionType)));
     Label2->setText("Click to push an item up one slot");
     for (int slot = 0; slot < 5; ++slot) {
@@ -188,7 +184,7 @@ void QSort::Command1_Click()
 
     ShowScor score(state_, this);
     score.setResultText(result);
-    score.Label1->setText("Results for Sorting " + qs(typeName(state_)));
+    score.Label1->setText("Results for Sorting " + qs(CurrentTypeName(state_)));
     score.scoreCaption();
     score.exec();
     done(QDialog::Accepted);
