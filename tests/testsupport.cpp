@@ -1,12 +1,30 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QDialog>
+#include <QDirIterator>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
+#include "engine/gamedriver.h"
+#include "screens/questionscreens.h"
+#include "screens/showscor.h"
+
 namespace bellarune::test {
+
+std::string FakeSound::sounds() const
+{
+    std::string out;
+    for (const std::string& f : played)
+        out += (out.empty() ? "" : " ") + f.substr(3, f.size() - 7);
+    return out;
+}
 
 ProgramDir::ProgramDir() : previous_(QDir::currentPath())
 {
@@ -35,6 +53,38 @@ bool ProgramDir::exists(const QString& name) const
     return QFile::exists(file(name));
 }
 
+std::vector<std::string> ProgramDir::lines(const QString& name) const
+{
+    std::vector<std::string> out;
+    const std::string text = read(name);
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        out.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        start = end == std::string::npos ? text.size() : end + 2;
+    }
+    return out;
+}
+
+void ProgramDir::copyGame() const
+{
+    for (QDirIterator it(gameDir(), QDir::Files); it.hasNext();) {
+        it.next();
+        QFile::copy(it.filePath(), file(it.fileName()));
+    }
+}
+
+void ProgramDir::writePicture(const QString& name, unsigned rgb) const
+{
+    QImage image(60, 80, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(rgb));
+    image.save(file(name), "JPG");
+}
+
+QString gameDir()
+{
+    return qEnvironmentVariable("BELLARUNE_GAME_DIR");
+}
+
 std::string readAll(const QString& path)
 {
     QFile f(path);
@@ -50,6 +100,9 @@ TestState::TestState(uint64_t seed)
     state.rng.seed(seed);
     state.notifier = &notifier;
     state.sound = &sound;
+    state.settings.LogLevel = 1;
+    for (std::size_t n = 0; n < 9; ++n)
+        state.SoundFiles[n] = "snd" + std::to_string(n) + ".wav";
     state.showText = [this](const std::string& file, int style) { textsShown.emplace_back(file, style); };
 }
 
@@ -68,13 +121,8 @@ ItemRecord person(const std::string& name, int16_t year1, int16_t year2, const s
 ItemRecord event(const std::string& name, int16_t itemType, int16_t year1, const std::string& dateText,
                  const std::string& description)
 {
-    ItemRecord r;
-    r.Name = name;
-    r.ItemType = itemType;
-    r.Year1 = year1;
-    r.Year2 = year1;
+    ItemRecord r = person(name, year1, year1, description, itemType);
     r.DateText = dateText;
-    r.Description = description;
     return r;
 }
 
@@ -84,6 +132,99 @@ void setItems(GameState& state, const std::vector<ItemRecord>& items)
     for (std::size_t i = 0; i < items.size(); ++i)
         state.table.Items[i + 1] = items[i];
     state.TimesUsed.assign(items.size() + 1, 0);
+}
+
+const std::vector<ItemRecord>& fixtureItems()
+{
+    // Name, Nickname, ImageFile, ItemType, Side, State, Year1, Year2, DateText, Commanders,
+    // Description, Campaign, Reserved, Difficulty.
+    static const std::vector<ItemRecord> items = {
+        {"Ulysses S. Grant", "Unconditional Surrender", "grant.jpg", Officer, 0, 0, 1822, 1885, "",
+         "General-in-chief", "Took Vicksburg and accepted Lee's surrender", "", {}, 1},
+        {"Robert E. Lee", "Marse Robert", "lee.jpg", Officer, 1, 2, 1807, 1870, "", "General",
+         "Led the Army of Northern Virginia", "", {}, 1},
+        {"William T. Sherman", "Uncle Billy", "sherman.jpg", Officer, 0, 0, 1820, 1891, "", "Major General",
+         "Marched from Atlanta to the sea", "", {}, 2},
+        {"Thomas J. Jackson", "Stonewall", "jackson.jpg", Officer, 1, 0, 1824, 1863, "", "Lieutenant General",
+         "Stood like a stone wall at Manassas", "", {}, 2},
+        {"Clara Barton", "Angel of the Battlefield", "barton.jpg", OtherPerson, 0, 0, 1821, 1912, "", "Nurse",
+         "Nursed the wounded and founded the Red Cross", "", {}, 3},
+        {"Jefferson Davis", "Jeff", "davis.jpg", OtherPerson, 1, 3, 1808, 1889, "", "President",
+         "President of the Confederate States", "", {}, 3},
+        {"First Bull Run", "First Manassas", "bullrun.jpg", Battle, 0, 2, 1861, 1861, "July 21, 1861",
+         "McDowell, Beauregard", "The first great battle ended in a Union rout", "Manassas Campaign", {}, 1},
+        {"Antietam", "Sharpsburg", "antietam.jpg", Battle, 0, 8, 1862, 1862, "September 17, 1862",
+         "McClellan, Lee", "The bloodiest single day of the war", "Maryland Campaign", {}, 1},
+        {"Gettysburg", "High water mark", "gettysburg.jpg", Battle, 0, 7, 1863, 1863, "July 1-3, 1863",
+         "Meade, Lee", "Turned back the invasion of the North", "Gettysburg Campaign", {}, 2},
+        {"Atlanta", "", "", Battle, 0, 6, 1864, 1864, "July 22, 1864", "Sherman, Hood",
+         "Opened the road to the sea", "Atlanta Campaign", {}, 2},
+        {"Bentonville", "", "", Battle, 1, 5, 1865, 1865, "March 19-21, 1865", "Sherman, Johnston",
+         "The last attack of Johnston's army", "Carolinas Campaign", {}, 3},
+        {"Fort Sumter", "", "sumter.jpg", OtherEvent, 1, 4, 1861, 1861, "April 12, 1861", "",
+         "The first shots of the war", "", {}, 1},
+        {"Emancipation Proclamation", "", "", OtherEvent, 0, 0, 1863, 1863, "January 1, 1863", "",
+         "Freed the slaves in the rebel states", "", {}, 2},
+        {"Lincoln's assassination", "", "", OtherEvent, 0, 0, 1865, 1865, "April 14, 1865", "",
+         "The President was shot at Ford's Theatre", "", {}, 3},
+    };
+    return items;
+}
+
+void loadFixture(GameState& state)
+{
+    setItems(state, fixtureItems());
+}
+
+double pickOf(int k, int n)
+{
+    return (k - 0.5) / n;
+}
+
+double valueOf(int v, int n)
+{
+    return (v + 0.5) / n;
+}
+
+double typeOf(int t)
+{
+    return (t + 0.5) / 17;
+}
+
+GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> setup)
+{
+    GameRun run;
+    std::size_t next = 0;
+    // Every new modal window is handled once, from a queued call, so the poll timer is
+    // free to see the windows the handling itself opens.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible() || w->property("handled").toBool())
+            return;
+        w->setProperty("handled", true);
+        if (auto* score = qobject_cast<ShowScor*>(w)) {
+            run.scores.push_back({score->Label1->text().toStdString(), score->resultText(),
+                                  score->Label2->text().toStdString()});
+            QTimer::singleShot(0, score->Command1, [b = score->Command1] { b->click(); });
+            return;
+        }
+        run.screens.push_back(w->objectName().toStdString());
+        Move move = next < moves.size() ? moves[next] : Move{};
+        ++next;
+        QTimer::singleShot(0, w, [w, move] {
+            if (move)
+                move(w);
+            else
+                w->close();
+        });
+    });
+    poll.start(5);
+    GameCallbacks ui;
+    ui.showScreen = [&ts](int) { runQuestionScreen(ts.state, nullptr); };
+    ui.showSetup = std::move(setup);
+    PlayGame(ts.state, ui);
+    return run;
 }
 
 void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs)

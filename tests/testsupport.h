@@ -1,6 +1,8 @@
 #pragma once
-// Shared pieces for the tests: a temporary program directory, a state with fakes for
-// the message boxes and the sound, item builders and a way to answer modal windows.
+// Shared pieces of the tests: a temporary program directory, a state with fakes for the
+// message boxes and the sound, one item set that serves every question type, draws of
+// the generator laid down in advance, and a player that runs whole games through the
+// real driver and the real screens.
 #include <QDir>
 #include <QString>
 #include <QTemporaryDir>
@@ -28,6 +30,7 @@ public:
     bool answerOk = true;
 };
 
+// Records what was played. TestState names sound n "snd<n>.wav", so sounds() gives the numbers.
 class FakeSound : public SoundOutput {
 public:
     bool play(const std::string& file) override
@@ -35,6 +38,7 @@ public:
         played.push_back(file);
         return !failAll;
     }
+    std::string sounds() const;  // "5 8 ..." for snd5.wav, snd8.wav, ...
     std::vector<std::string> played;
     bool failAll = false;
 };
@@ -49,15 +53,25 @@ public:
     void write(const QString& name, const std::string& contents) const;
     std::string read(const QString& name) const;
     bool exists(const QString& name) const;
+    // The lines of a text file written with CR LF ends (the last, empty one dropped).
+    std::vector<std::string> lines(const QString& name) const;
+    // Copies every file of the built program directory (the executable, the shipped files).
+    void copyGame() const;
+    // A small JPEG of one colour, as a picture of the program directory.
+    void writePicture(const QString& name, unsigned rgb = 0x808080) const;
 
 private:
     QTemporaryDir dir_;
     QString previous_;
 };
 
-// A state with the name tables filled, a seeded generator, a recording notifier and a fake sound.
+// The built program directory (build/game), given to the tests by CTest.
+QString gameDir();
+
+// A state with the name tables filled, a seeded generator, a recording notifier, a fake
+// sound with numbered files, log level 1 and a recorded text viewer.
 struct TestState {
-    TestState(uint64_t seed = 12345);
+    explicit TestState(uint64_t seed = 12345);
     GameState state;
     RecordingNotifier notifier;
     FakeSound sound;
@@ -68,8 +82,43 @@ ItemRecord person(const std::string& name, int16_t year1, int16_t year2, const s
                   int16_t itemType = Officer);
 ItemRecord event(const std::string& name, int16_t itemType, int16_t year1, const std::string& dateText,
                  const std::string& description = "");
-// Appends items to the table and sizes TimesUsed for them.
+// Puts items at 1..n of the table and sizes TimesUsed for them, all 0.
 void setItems(GameState& state, const std::vector<ItemRecord>& items);
+
+// The shared item set, 14 items: people 1-6 (1-4 officers, 5-6 other persons, each with
+// years, description, nickname and picture "<surname>.jpg"), battles 7-11 (1861 to 1865,
+// each with date, commanders, campaign and a state of its own) and other events 12-14.
+// Every question type has at least five qualifying items (type 14 six, with distinct states).
+enum Fixture : int16_t {
+    Grant = 1, Lee, Sherman, Jackson, Barton, Davis,
+    BullRun, Antietam, Gettysburg, Atlanta, Bentonville,
+    Sumter, Emancipation, Assassination,
+    FixtureCount = Assassination
+};
+const std::vector<ItemRecord>& fixtureItems();
+void loadFixture(GameState& state);
+
+// Uniform numbers that make the generator's draws land where a test wants them:
+// item k of n in a pick, value v of 0..n-1 (a right slot, a shuffle step), question type t.
+double pickOf(int k, int n = FixtureCount);
+double valueOf(int v, int n);
+double typeOf(int t);
+
+// What one score window showed: its title, result text (CR LF kept) and score line.
+struct ScoreShown {
+    std::string title, result, score;
+    bool operator==(const ScoreShown&) const = default;
+};
+struct GameRun {
+    std::vector<std::string> screens;  // objectName of every question screen opened, in order
+    std::vector<ScoreShown> scores;    // every score window, read and closed with its ok button
+};
+// One player's move on a question screen (click, drag, type, skip...), run once it is shown.
+using Move = std::function<void(QWidget* screen)>;
+// Plays a whole game with PlayGame through the real screens: the k-th question screen
+// that opens gets moves[k]; score windows are read and closed. setup runs when the driver
+// asks for the setup screen.
+GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> setup = {});
 
 // Runs fn on the next modal window that opens (polling the event loop), so a test can
 // answer a dialog that a handler shows with exec().
@@ -77,7 +126,7 @@ void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs = 5000);
 // Closes every modal window that opens until the returned guard is destroyed.
 class ModalAutoCloser {
 public:
-    ModalAutoCloser(std::function<void(QWidget*)> onEach = {});
+    explicit ModalAutoCloser(std::function<void(QWidget*)> onEach = {});
     ~ModalAutoCloser();
     int closed() const;
 

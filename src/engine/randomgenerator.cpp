@@ -41,6 +41,11 @@ uint64_t RandomGenerator::next()
 
 double RandomGenerator::uniform()
 {
+    if (!queued_.empty()) {
+        const double u = queued_.front();
+        queued_.pop_front();
+        return u;
+    }
     // 53 random bits give every double in [0, 1) with equal spacing; never 1.0.
     return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0);
 }
