@@ -183,9 +183,9 @@ const std::vector<Row> rows = {
 // Offscreen, but without the platform's window frame: the outer size is the client size, so layouts
 // that work from the outer size give the values in the tables.
 const bool frameless = [] {
-    QFile config(QDir::temp().filePath("bellarune-test-forms.json"));
-    config.open(QIODevice::WriteOnly), config.write(R"({"windowFrameMargins": false, "screens": [{"width": 800, "height": 800}]})");
-    return config.close(), qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+    static QTemporaryFile config;
+    config.open(), config.write(R"({"windowFrameMargins": false, "screens": [{"width": 800, "height": 800}]})"), config.flush();
+    return qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
 }();
 
 // The controls of a live form that differ from their rows, each shown as it is.
