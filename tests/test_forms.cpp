@@ -41,14 +41,14 @@ const std::vector<Row> rows = {
     {"Label2", "Version 1.05", "", 4320, 840, 1455, 375, "Serif", 12},
     {"Label3", no, "", 720, 840, 3255, 495, "Sans", 9.75, B},
     {"Label4", no, "", 720, 1320, 3615, 615, "Sans", 9.75, B},
-        // The client is the frame's design size and a margin of 120; the first resize fits the frame to it.
+    // The client is the frame's design size and a margin of 120; the first resize fits the frame to it.
     {"showscor", "Score", "", na, na, 7455, 5175},
     {"Frame1", no, "", 120, 120, 7355, 5075},
     {"Label1", "", "", 120, 240, 6975, 855},
     {"Text1", "", "", 220, 1080, 6955, 2655},
     {"Command1", "ok", "Click here when  ready to proceed", 120, 3960, 1215, 615},
     {"Label2", "Current score: 0 of 0  (0%)", "", 1680, 3960, 5295, 615},
-        // Laid out at load and again when first shown: the panel centred at 40, 25, the options at its left + 100.
+    // Laid out at load and again when first shown: the panel centred at 40, 25, the options at its left + 100.
     {"mchoice", "Multiple Choice", "", 3, na, 8625, 6975, "Serif", 15.75, B, green},
     {"Frame1", no, "", 40, 25, 8545, 6925, "Serif", 13.5, B, green},
     {"Label1", "Who was Robert E. Lee?", "", 140, 120, 8145, na, "Sans", 15.75, B, lgreen},
@@ -59,7 +59,7 @@ const std::vector<Row> rows = {
     {"choice4", no, "", 140, 5160, 8145, 975, "Serif", 12, B, lgreen, 0},
     {"cmdhelp", "help", "", 2880, 6240, 1095, 375, "Sans", 12, B, yellow},
     {"Command1", "skip", "", 4800, 6240, 975, 375, "Sans", 12, B, yellow},
-        // Panel 8545 x 6295 centred at 40, 25; options at half the panel + its left + 300, 3672.5 wide.
+    // Panel 8545 x 6295 centred at 40, 25; options at half the panel + its left + 300, 3672.5 wide.
     {"quote", "Multiple Choice", "", 5, na, 8625, 6345, "Serif", 15.75, B, green},
     {"Frame1", no, "", 40, 25, 8545, 6295, "Serif", 13.5, B, green},
     {"Text1", no, "", 240, 360, 8145, 2055, "Serif", 15.75, B | I},
@@ -71,7 +71,7 @@ const std::vector<Row> rows = {
     {"choice4", no, "", 4612, 5520, 3672, 615, "Serif", 12, B, lgreen, 0},
     {"cmdhelp", "help", "", 360, 5760, 1095, 375, "Sans", 12, B, yellow},
     {"Command1", "skip", "", 1800, 5760, 975, 375, "Sans", 12, B, yellow},
-        // The panel, wider than the window, is centred but kept at left 0; the labels reach past the window.
+    // The panel, wider than the window, is centred but kept at left 0; the labels reach past the window.
     {"qsort", " Sort ", "", 8, na, 5835, 5805, "Sans", 13.5, 0, cyan},
     {"Frame1", no, "", 0, 135, 7095, 5535, "Sans", 13.5, 0, cyan},
     {"Label1", "Sort People by date, earliest on top", "", 120, 240, 6735, 1095, "Sans", 13.5, 0, cyan},
@@ -79,7 +79,7 @@ const std::vector<Row> rows = {
     {"Label2", "Click to push an item up one slot", "", 120, 3960, 6735, 615, "Sans", 13.5, 0, cyan},
     {"Command2", "Help", "", 1200, 4680, 975, 615, "Sans", 13.5, 0, rgb(0, 255, 255)},
     {"Command1", "Done", "", 3000, 4680, 1215, 615, "Sans", 13.5, 0, rgb(0, 255, 255)},
-        // Frame 8825 x 6545 centred at 50, 50; boxes at the frame's left + 100, 8425 wide.
+    // Frame 8825 x 6545 centred at 50, 50; boxes at the frame's left + 100, 8425 wide.
     {"qmatch", "Match 'em", "", 12, na, 8925, 6645, no, 0, 0, blue},
     {"Frame1", no, "", 50, 50, 8825, 6545, no, 0, 0, blue},
     {"Command2", "Skip", "Click here when you are ready to proceed", 4680, 6120, 1455, 375, "Sans", 12, 0, lyellow},
@@ -97,8 +97,8 @@ const std::vector<Row> rows = {
     {"Label24", no, "", 150, 5400, 8425, 615, "Sans", 12, B, rgb(255, 128, 255), 0},
     {"Label1", "Match battle to campaign", "", 0, 120, 2895, 1455, "Sans", 13.5, 0, blue},
     {"Label4", "", "", 7200, 6240, 3375, 255, no, 0, 0, blue},
-        // Frame 8780 x 6635 at 50, 50; pictures (6635 - 2100) / 2 = 2267.5 square, spread 8780 - 2500 / 2 = 7530,
-        // buttons at 6635 - 850 (Done at 7530 / 3 + 500), bars at 6635 - 1400 and 50 + 300 + i * 7530 / 4.
+    // Frame 8780 x 6635 at 50, 50; pictures (6635 - 2100) / 2 = 2267.5 square, spread 8780 - 2500 / 2 = 7530,
+    // buttons at 6635 - 850 (Done at 7530 / 3 + 500), bars at 6635 - 1400 and 50 + 300 + i * 7530 / 4.
     {"imatch", "Match 'em", "", 15, na, 8880, 6735, no, 0, 0, blue},
     {"Frame1", no, "", 50, 50, 8780, 6635, no, 0, 0, blue},
     {"Command2", "Skip", "Click here when you are ready to proceed", 5520, 5785, 1455, 375, "Sans", 12, 0, lyellow},
@@ -140,7 +140,7 @@ const std::vector<Row> rows = {
     {"cmdHelp", "Help", "", 1680, 5160, 1335, 615, "Sans", 12},
     {"cmdok", "OK", "Click here to continue", 3240, 5160, 615, 615, "Sans", 12},
     {"cmdmakeq", "Make online questions", "", 4080, 5520, 2295, 375},
-        // Showing item 1, an officer: a person's layout, the picture square.
+    // Showing item 1, an officer: a person's layout, the picture square.
     {"zeledit", "Edit", "", na, na, 8940, 6375},
     {"cmbitem", "Ulysses S. Grant", "Choose an item to display", 120, 240, 5295, 480, "Sans", 13.5},
     {"birth", "Birth", "", 120, 840, 615, 375, "Sans", 13.5},
@@ -173,7 +173,7 @@ const std::vector<Row> rows = {
     {"cmdNext", "Next", "", 7680, 4440, 1095, 495},
     {"cmdPrev", "Previous", "", 7680, 5040, 1095, 495},
     {"Command1", "ok", "Save changes, & return to setup screen", 7680, 5760, 1095, 495, "Sans", 9.75},
-        // The game's own text window, opened in a normal window on a catalog of one line.
+    // The game's own text window, opened in a normal window on a catalog of one line.
     {"textwindow", "zelord.txt - Bellarune Game", "", na, na, 9000, 6600},
     {"Text1", "Catalog\n", "", 0, 0, 9000, 6000, "Mono", 10},
     {"cmdSave", "Save", "Save the text to its file (Ctrl+S)", 120, 6105, 1095, 375},
