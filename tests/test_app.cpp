@@ -16,8 +16,8 @@ using namespace bellarune::test;
 // The real player, with a probe run when a sound is played.
 struct ProbeSound : SoundPlayer {
     using SoundPlayer::SoundPlayer;
-    std::function<void()> probe;
-    bool play(const std::string& file) override { return probe(), SoundPlayer::play(file); }
+    std::function<void(const std::string&)> probe;
+    bool play(const std::string& file) override { return probe(file), SoundPlayer::play(file); }
 };
 
 class TestApp : public QObject {
@@ -39,16 +39,16 @@ private slots:
         ProbeSound sound(ts.state);
         ts.state.sound = &sound;
         QString steps;  // the start-up sound is the last step: when it plays, every other one stands done
-        sound.probe = [&] {
+        sound.probe = [&](const std::string& file) {
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (auto* menu = qobject_cast<MainMenu*>(w))
-                    steps = QString("%1 %2 %3 %4 %5 %6 %7 '%8' %9").arg(QDir::current() == QDir(dir.path()))
+                    steps = QString("%1 %2 %3 %4 %5 %6 %7 %8 '%9' %10").arg(file.c_str()).arg(QDir::current() == QDir(dir.path()))
                                 .arg(menu->windowTitle(), ts.state.names.StateNames[16].c_str()).arg(ts.state.settings.QuestionsPerGame)
                                 .arg(menu->frameGeometry().center() == menu->screen()->geometry().center()).arg(menu->hasPicture())
                                 .arg(ts.state.table.ItemCount).arg(dir.read("zelquiz.log").c_str()).arg(menu->Label4->isVisible());
         };
         MainMenu menu(ts.state, dir.path());
-        QCOMPARE(steps, QString("1 Bellarune Game Kansas-Nebraska 7 1 1 1 '' 0"));
+        QCOMPARE(steps, QString("gone.wav 1 Bellarune Game Kansas-Nebraska 7 1 1 1 '' 0"));
         QVERIFY(ts.state.settings.SoundOn == 0 && ts.notifier.messages.empty());  // a sound that cannot play: off, silently
         menu.show();
         QTest::mouseClick(menu.Command3, Qt::LeftButton);  // About: the credits, whole at the design size
