@@ -16,11 +16,10 @@ int main(int argc, char* argv[])
 
     bellarune::GameState state;
     bellarune::QtNotifier notifier;
-    bellarune::SoundPlayer sound;
+    bellarune::SoundPlayer sound(state);
     state.notifier = &notifier;
     state.sound = &sound;
     state.showText = bellarune::ShowInNotepad;
-    sound.onLateFailure = [&state] { state.settings.SoundOn = 0; };
 
     bellarune::MainMenu menu(state, QCoreApplication::applicationDirPath());
     menu.show();

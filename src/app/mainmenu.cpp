@@ -47,8 +47,9 @@ MainMenu::MainMenu(GameState& state, const QString& programDir, QWidget* parent)
     Label2 = makeLabel(this, "Label2", designFont("Times New Roman", 12));
     Label3 = makeLabel(this, "Label3", designFont("MS Sans Serif", 9.75, true));
     Label4 = makeLabel(this, "Label4", designFont("MS Sans Serif", 9.75, true));
-    Label3->setText("Game design and questions by the Torvane Software team");
-    Label4->setText("State outlines from U.S. Census Bureau boundary data; thanks to every reference librarian");
+    // Two short lines each: the labels keep their design size and font, and show the credits whole.
+    Label3->setText("Game design and questions by Torvane Software");
+    Label4->setText("State maps from U.S. Census Bureau data; thanks to our librarians");
 
     setFixedSize(twipsToPx(5985), twipsToPx(3840));
     setGeometryTwips(Command1, 600, 3360, 735, 375);

@@ -7,17 +7,16 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include "twips.h"
+
 namespace bellarune {
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
+SoundPlayer::SoundPlayer(GameState& state, QObject* parent) : QObject(parent), state_(state) {}
 
 SoundPlayer::~SoundPlayer() = default;
 
-bool SoundPlayer::isPlayableWave(const QString& path)
+bool SoundPlayer::isPlayableWave(QFile& f)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
     const QByteArray head = f.read(64 * 1024);
     if (head.size() < 44 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
         return false;
@@ -39,10 +38,27 @@ bool SoundPlayer::isPlayableWave(const QString& path)
     return false;
 }
 
+void SoundPlayer::reportFault(const QString& error, const std::string& file)
+{
+    // The number of the sound that names this file (the same file may serve two sounds:
+    // the first is named).
+    std::size_t n = 0;
+    while (n + 1 < state_.SoundFiles.size() && state_.SoundFiles[n] != file)
+        ++n;
+    state_.message(ss(error) + state_.NL + file + " " + std::to_string(n));
+}
+
 bool SoundPlayer::play(const std::string& file)
 {
-    const QString path = QString::fromLatin1(file.c_str());
-    if (!isPlayableWave(path))
+    const QString path = qs(file);
+    QFile f(path);
+    if (!f.exists())
+        return false;
+    if (!f.open(QIODevice::ReadOnly)) {
+        reportFault(f.errorString(), file);
+        return true;  // not a failure to play: the sound stays on
+    }
+    if (!isPlayableWave(f))
         return false;
     if (outputsKnown_ < 0)
         outputsKnown_ = QMediaDevices::audioOutputs().isEmpty() ? 0 : 1;
@@ -52,9 +68,11 @@ bool SoundPlayer::play(const std::string& file)
     QSoundEffect*& effect = effects_[path];
     if (!effect) {
         effect = new QSoundEffect(this);
+        // QSoundEffect finds a file it cannot decode, or a device it cannot open, only
+        // after play() has returned; that too is a failure to play, and Qt gives no text for it.
         connect(effect, &QSoundEffect::statusChanged, this, [this, e = effect] {
-            if (e->status() == QSoundEffect::Error && onLateFailure)
-                onLateFailure();
+            if (e->status() == QSoundEffect::Error)
+                state_.settings.SoundOn = 0;
         });
         effect->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     }

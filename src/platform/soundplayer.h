@@ -1,31 +1,34 @@
 #pragma once
 #include <QObject>
 #include <QString>
-#include <functional>
 #include <map>
-#include <memory>
 
 #include "engine/gamestate.h"
 
+class QFile;
 class QSoundEffect;
 
 namespace bellarune {
 
 // Plays the game's wave files with QSoundEffect: asynchronous, one at a time.
-// A file that is missing or not a PCM wave, or a machine without audio output, fails
-// at once; a decoding failure found later is reported through onLateFailure.
+//
+// A sound that cannot be played here (no file, not a PCM wave, no audio output, or
+// QSoundEffect giving up on it later) is a failure to play: play() returns false, or the
+// late failure turns SoundOn off, and nothing is shown. A file that is there but that the
+// system will not let us read is a fault of the installation: it is reported in a message
+// box with the system's error text, the file name and the sound number, and the game goes on.
 class SoundPlayer : public QObject, public SoundOutput {
     Q_OBJECT
 public:
-    explicit SoundPlayer(QObject* parent = nullptr);
+    explicit SoundPlayer(GameState& state, QObject* parent = nullptr);
     ~SoundPlayer() override;
     bool play(const std::string& file) override;
-    std::function<void()> onLateFailure;
-
-    // True when the file looks like a wave file QSoundEffect can play (RIFF/WAVE with PCM data).
-    static bool isPlayableWave(const QString& path);
 
 private:
+    static bool isPlayableWave(QFile& file);
+    void reportFault(const QString& error, const std::string& file);
+
+    GameState& state_;
     std::map<QString, QSoundEffect*> effects_;
     QSoundEffect* current_ = nullptr;
     int outputsKnown_ = -1;  // -1 not checked yet, 0 none, 1 present

@@ -44,6 +44,8 @@ QFont designFont(const QString& family, double pointSize, bool bold)
         mapped = "Liberation Serif";
     else if (family == "Arial" || family == "MS Sans Serif")
         mapped = "Liberation Sans";
+    else if (family == "Courier New")
+        mapped = "Liberation Mono";
     QFont f(mapped);
     f.setPointSizeF(pointSize);
     f.setBold(bold);

@@ -1,0 +1,121 @@
+#include "textwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "data/atomicfile.h"
+#include "twips.h"
+
+namespace bellarune {
+
+TextWindow::TextWindow(const QString& path, QWidget* parent) : QWidget(parent, Qt::Window), path_(path)
+{
+    setObjectName("textwindow");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QFileInfo(path).fileName() + " - Bellarune Game");
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName("Text1");
+    Text1->setAccessibleName("Text");
+    Text1->setFont(designFont("Courier New", 10));
+    cmdSave = new QPushButton("Save", this);
+    cmdSave->setObjectName("cmdSave");
+    cmdSave->setToolTip("Save the text to its file (Ctrl+S)");
+    cmdClose = new QPushButton("Close", this);
+    cmdClose->setObjectName("cmdClose");
+    resize(twipsToPx(9000), twipsToPx(6600));
+
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly)) {
+        const QByteArray data = f.readAll();
+        crlf_ = data.contains("\r\n") || !data.contains('\n');
+        // The game's text files are 8-bit Latin-1, like its data file.
+        Text1->setPlainText(displayText(std::string(data.constData(), std::size_t(data.size()))));
+    }
+    Text1->document()->setModified(false);
+
+    connect(cmdSave, &QPushButton::clicked, this, &TextWindow::save);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &TextWindow::save);
+}
+
+TextWindow* TextWindow::open(const QString& path, int windowStyle)
+{
+    // While a modal screen (setup) is open every other window is blocked; as its child
+    // the text window stays usable, and it leaves the screen when that closes.
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* w = new TextWindow(path, modal);
+    if (modal)
+        modal->installEventFilter(w);
+    const bool focus = windowStyle != 4 && windowStyle != 6;
+    w->setAttribute(Qt::WA_ShowWithoutActivating, !focus);
+    if (windowStyle == 3)
+        w->showMaximized();
+    else if (windowStyle == 2 || windowStyle == 6)
+        w->showMinimized();
+    else
+        w->showNormal();
+    if (focus) {
+        w->raise();
+        w->activateWindow();
+    }
+    return w;
+}
+
+bool TextWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Hide) {
+        watched->removeEventFilter(this);
+        const Qt::WindowStates state = windowState();
+        setParent(nullptr, Qt::Window);
+        setWindowState(state);
+        show();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TextWindow::save()
+{
+    QString text = Text1->toPlainText();
+    if (crlf_)
+        text.replace('\n', QStringLiteral("\r\n"));
+    std::string error;
+    if (!writeFileAtomically(QFile::encodeName(path_).toStdString(), ss(text), error)) {
+        QMessageBox::warning(this, "Bellarune Game", qs(error) + "\n" + path_);
+        return false;
+    }
+    Text1->document()->setModified(false);
+    return true;
+}
+
+void TextWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The text fills the window above one row of buttons along the bottom.
+    const int w = pxToTwips(width()), h = pxToTwips(height());
+    setGeometryTwips(Text1, 0, 0, w, std::max(0, h - 600));
+    setGeometryTwips(cmdSave, 120, std::max(0, h - 495), 1095, 375);
+    setGeometryTwips(cmdClose, 1440, std::max(0, h - 495), 1095, 375);
+}
+
+void TextWindow::closeEvent(QCloseEvent* event)
+{
+    if (Text1->document()->isModified()) {
+        const auto answer = QMessageBox::question(this, "Bellarune Game",
+                                                  "Save the changes to " + QFileInfo(path_).fileName() + "?",
+                                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save())) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+}  // namespace bellarune
