@@ -73,7 +73,7 @@ struct Row {
     const char* what;
     int type, level;                // question type, log level
     std::vector<int> picks, steps;  // items drawn into slots 0.., then the shuffle's draws r
-    Move move;                      // ends by leaving the screen; none: the screen must not open
+    Move move;                      // ends by leaving the screen
     std::vector<ScoreShown> scores;
     std::vector<std::string> messages, log;  // message boxes (help, the final score); the quiz log
     std::vector<int16_t> weights;            // TimesUsed 1..14 afterwards
@@ -102,7 +102,7 @@ void check(const std::vector<Row>& rows)
         bool open = false;
         std::vector<double> seen;
         auto run = playGame(ts, {[&](QWidget* w) { r.move(w), open = w->isVisible(), seen = fonts(w), w->close(); }});
-        QVERIFY2(run.screens.size() == (r.move ? 1u : 0u) && !open && run.scores == r.scores, r.what);
+        QVERIFY2(!open && run.scores == r.scores, r.what);
         QVERIFY2(ts.notifier.messages == r.messages && dir.lines("zelquiz.log") == r.log, r.what);
         QVERIFY2(ts.sound.sounds() == r.sounds && (r.fonts.empty() || seen == r.fonts), r.what);
         QVERIFY2(std::vector<int16_t>(ts.state.TimesUsed.begin() + 1, ts.state.TimesUsed.end()) == r.weights, r.what);
@@ -236,7 +236,7 @@ private slots:
             {"won with 2 of 6 tries used", 16, 1, {Grant}, {}, [](QWidget* w) { keys(w, "zbulysegrant"); },
              {{"Results for Name me", "You got it!", "Current score: 4 of 6  (66%)"}}, {"You scored 4 out of 6 (66%)"},
              {kHead}, {10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, "6 6 3 3 3 3 3 3 3 3 3 3 3 3 3 5"},
-            {"no letter to guess: not asked", 16, 2, {Barton}, {}, nullptr, {}, {kNone}, {kHead},
+            {"no letter: not asked", 16, 2, {Barton}, {}, [](QWidget*) { QFAIL("asked"); }, {}, {kNone}, {kHead},
              {0, 0, 0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0}, "", [](GameState& s) { s.item(Barton).Name = "1812"; }},
         };
         // {length of the name, its point size, MaxDifficulty, MaxTries}: the first wrong letter shows
