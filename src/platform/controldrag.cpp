@@ -28,6 +28,11 @@ void ControlDrag::addTarget(QWidget* target, DropHandler onDrop)
     targets_.push_back({target, std::move(onDrop)});
 }
 
+void ControlDrag::addSource(QWidget* source, std::function<void(QPoint)> onMouseDown)
+{
+    sources_.emplace_back(source, std::move(onMouseDown));
+}
+
 void ControlDrag::begin(QWidget* source, bool buttonHeld, QPoint hotSpot)
 {
     source_ = source;
@@ -70,20 +75,12 @@ void ControlDrag::finish(const QPoint& globalPos)
 {
     QWidget* source = source_;
     QWidget* target = targetAt(globalPos);
-    const bool held = held_;
     cancel();
-    if (target) {
-        for (const Target& t : targets_)
-            if (t.widget == target) {
-                t.onDrop(target, source);
-                return;
-            }
-    }
-    if (held && onReleasedOverSource) {
-        QWidget* over = form_->childAt(form_->mapFromGlobal(globalPos));
-        if (over == source || (over && source->isAncestorOf(over)))
-            onReleasedOverSource(source);
-    }
+    for (const Target& t : targets_)
+        if (t.widget == target) {
+            t.onDrop(target, source);
+            return;
+        }
 }
 
 bool ControlDrag::eventFilter(QObject* watched, QEvent* event)
@@ -93,6 +90,13 @@ bool ControlDrag::eventFilter(QObject* watched, QEvent* event)
             swallowRelease_ = false;
             return true;
         }
+        if (event->type() == QEvent::MouseButtonPress)
+            for (const auto& [control, onMouseDown] : sources_)
+                if (control == watched) {
+                    // The control still sees its press: a left release on it is its Click.
+                    onMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+                    return false;
+                }
         return QObject::eventFilter(watched, event);
     }
     if (!watched->isWidgetType())

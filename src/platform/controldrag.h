@@ -14,6 +14,8 @@ namespace bellarune {
 // handler with the source. A drag either lasts while the mouse button is held (it ends at the
 // release) or, started with the button up, until the next press. Plain mouse events only, so
 // it behaves the same under a real X server, with synthetic input and with QTest offscreen.
+// A press with any mouse button on a registered source is its MouseDown; a Click (left
+// press and release, or the keyboard) is the source's own, so Space never drags.
 class ControlDrag : public QObject {
     Q_OBJECT
 public:
@@ -22,8 +24,8 @@ public:
 
     using DropHandler = std::function<void(QWidget* target, QWidget* source)>;
     void addTarget(QWidget* target, DropHandler onDrop);
-    // Called when a drag held with the button ends by a release over the source itself.
-    std::function<void(QWidget* source)> onReleasedOverSource;
+    // Calls onMouseDown for a press of any mouse button on source while no drag is on.
+    void addSource(QWidget* source, std::function<void(QPoint hotSpot)> onMouseDown);
 
     // Starts a drag of source; hotSpot is where the pointer holds it, in source coordinates.
     void begin(QWidget* source, bool buttonHeld, QPoint hotSpot);
@@ -48,6 +50,7 @@ private:
         DropHandler onDrop;
     };
     std::vector<Target> targets_;
+    std::vector<std::pair<QWidget*, std::function<void(QPoint)>>> sources_;
     QWidget* source_ = nullptr;
     bool held_ = false;
     bool swallowRelease_ = false;

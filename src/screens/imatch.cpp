@@ -1,6 +1,5 @@
 #include "imatch.h"
 
-#include <QCursor>
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
@@ -77,11 +76,6 @@ IMatch::IMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
         bar->setStyleSheet(QString("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }")
                                .arg(kBarColours[i].name()));
         setGeometryTwips(bar, kBarLefts[i], 5520, 2500, 450);
-        connect(bar, &QPushButton::pressed, this, [this, i, bar] {
-            SelectedBar = int16_t(i);
-            drag_->begin(bar, true, bar->mapFromGlobal(QCursor::pos()));
-            PlaySound(state_, 0);
-        });
         Btn1[static_cast<std::size_t>(i)] = bar;
     }
     cmdhelp = makeScreenButton(Frame1, "cmdhelp", "Help", kLightYellow, designFont("MS Sans Serif", 12));
@@ -96,6 +90,15 @@ IMatch::IMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
     drag_ = new ControlDrag(this);
     for (int k = 0; k < 4; ++k)
         drag_->addTarget(Image1[static_cast<std::size_t>(k)], [this, k](QWidget*, QWidget*) { image1_DragDrop(k); });
+    // Btn1_MouseDown, any mouse button; a bar's Click (Space among them) does nothing.
+    for (int i = 0; i < 4; ++i) {
+        QPushButton* bar = Btn1[static_cast<std::size_t>(i)];
+        drag_->addSource(bar, [this, i, bar](QPoint hotSpot) {
+            SelectedBar = int16_t(i);
+            drag_->begin(bar, true, hotSpot);
+            PlaySound(state_, 0);
+        });
+    }
 
     connect(cmdhelp, &QPushButton::clicked, this, &IMatch::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &IMatch::Command1_Click);

@@ -189,10 +189,15 @@ void NameMe::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
 }
 
-// Keys that type a character are the game's (Enter, Escape, Space and Backspace among
-// them); modifier and navigation keys type nothing and are left to the controls.
+// Keys that type a character are the game's (Enter, Space and Backspace among them);
+// modifier and navigation keys type nothing and are left to the controls.
 bool NameMe::takeKey(QKeyEvent* event)
 {
+    // Escape leaves the question as the close box does: nothing is scored.
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
     const QString text = event->text();
     if (text.isEmpty())
         return false;

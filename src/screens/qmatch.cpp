@@ -1,6 +1,5 @@
 #include "qmatch.h"
 
-#include <QCursor>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -87,8 +86,7 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
                                .arg(kBarColours[i].name()));
         const int* g = kBarGeometry[i];
         setGeometryTwips(bar, g[0], g[1], g[2], g[3]);
-        connect(bar, &QPushButton::pressed, this,
-                [this, i, bar] { Btn1_MouseDown(i, bar->mapFromGlobal(QCursor::pos())); });
+        connect(bar, &QPushButton::clicked, this, [this, i] { Btn1_Click(i); });
         Btn1[static_cast<std::size_t>(i)] = bar;
     }
     Btn1[0]->setToolTip("Click and drag this item to its description, below");
@@ -108,16 +106,8 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
     drag_ = new ControlDrag(this);
     for (int k = 0; k < 5; ++k)
         drag_->addTarget(Label2[static_cast<std::size_t>(k)], [this, k](QWidget*, QWidget*) { Label2_DragDrop(k); });
-    drag_->onReleasedOverSource = [this](QWidget* source) {
-        for (int i = 0; i < 5; ++i)
-            if (Btn1[static_cast<std::size_t>(i)] == source) {
-                // Btn1_Click: the drag goes on with the button up until the next click.
-                Label4->setText(QString::number(i) + " click");
-                SelectedBar = int16_t(i);
-                drag_->begin(source, false, source->rect().center());
-                PlaySound(state_, 1);
-            }
-    };
+    for (int i = 0; i < 5; ++i)
+        drag_->addSource(Btn1[static_cast<std::size_t>(i)], [this, i](QPoint hotSpot) { Btn1_MouseDown(i, hotSpot); });
 
     connect(cmdhelp, &QPushButton::clicked, this, &QMatch::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &QMatch::Command1_Click);
@@ -174,6 +164,17 @@ void QMatch::Btn1_MouseDown(int i, QPoint hotSpot)
     Label4->setText(QString::number(i) + " mousedown");
     SelectedBar = int16_t(i);
     drag_->begin(Btn1[static_cast<std::size_t>(i)], true, hotSpot);
+}
+
+// A click, by the mouse or by Space on a focused bar: the drag goes on with the button up
+// until the next click.
+void QMatch::Btn1_Click(int i)
+{
+    QPushButton* bar = Btn1[static_cast<std::size_t>(i)];
+    Label4->setText(QString::number(i) + " click");
+    SelectedBar = int16_t(i);
+    drag_->begin(bar, false, bar->rect().center());
+    PlaySound(state_, 1);
 }
 
 void QMatch::Label2_DragDrop(int k)

@@ -49,6 +49,7 @@ protected:
 private:
     void relayout();
     void Btn1_MouseDown(int i, QPoint hotSpot);
+    void Btn1_Click(int i);
     GameState& state_;
     ControlDrag* drag_;
     bool loaded_ = false;
