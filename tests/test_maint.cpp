@@ -166,7 +166,7 @@ private slots:
                  {Grant, "dif", "x", SET(Difficulty, 1), true, "1"}, {Grant, "UpDown2", "^", SET(Difficulty, 2), true},
                  {Grant, "dif", "", SET(Difficulty, 1), true, "1"}, {Lee, "Text1", "1806", SET(Year1, 1806), true},
                  {Lee, "Text2", "-5", SET(Year2, -5), true}, {Lee, "Text2", "", [](ItemRecord&) {}, false},
-                 {Lee, "txtDesc", "Led", SET(Description, "Led"), true}, {Lee, "Text4", "x.jpg", SET(ImageFile, "x.jpg"), true},
+                 {Lee, "txtDesc", "Le\rd", SET(Description, "Le d"), true}, {Lee, "Text4", "x.jpg", SET(ImageFile, "x.jpg"), true},
                  {Lee, "txtNickname", "Bob \"Lee\"", SET(Nickname, "Bob 'Lee'"), false, "Bob 'Lee'"}, {Lee, "Option10", "", SET(Side, 0), false},
                  {Lee, "Itemtype3", "", SET(ItemType, 3), true}, {Antietam, "Text3", "May", SET(DateText, "May"), true},
                  {Antietam, "cmbST", "9", SET(State, 9), false}, {Antietam, "txtCmdr", "Hooker", SET(Commanders, "Hooker"), true},
@@ -188,7 +188,7 @@ private slots:
         act(&form, "cmdPrint", "");
         QCOMPARE(dir.read("zel.txt"),  // by difficulty 1, 2, 3, each in item order; no line for item 14's type
                  " 1  Ulysses S. Grant   1822   1885  Took Vicksburg and accepted Lee's surrender\r\n"
-                 " 2  Robert E. Lee   1806  -5  Led\r\n"
+                 " 2  Robert E. Lee   1806  -5  Le d\r\n"
                  " 7  First Bull Run   1861  Manassas Campaign McDowell, Beauregard The first great battle ended in a Union rout\r\n"
                  " 8  Antietam   1862  Sharp Hooker The bloodiest single day of the war\r\n"
                  " 12  Fort Sumter   1861    The first shots of the war\r\n"
