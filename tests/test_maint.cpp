@@ -166,7 +166,7 @@ private slots:
                  {Grant, "dif", "x", SET(Difficulty, 1), true, "1"}, {Grant, "UpDown2", "^", SET(Difficulty, 2), true},
                  {Grant, "dif", "", SET(Difficulty, 1), true, "1"}, {Lee, "Text1", "1806", SET(Year1, 1806), true},
                  {Lee, "Text2", "-5", SET(Year2, -5), true}, {Lee, "Text2", "", [](ItemRecord&) {}, false},
-                 {Lee, "txtDesc", "Le\rd", SET(Description, "Le d"), true}, {Lee, "Text4", "x.jpg", SET(ImageFile, "x.jpg"), true},
+                 {Lee, "txtDesc", "Le\rd", SET(Description, "Le d"), true, "Le d"}, {Lee, "Text4", "x.jpg", SET(ImageFile, "x.jpg"), true},
                  {Lee, "txtNickname", "Bob \"Lee\"", SET(Nickname, "Bob 'Lee'"), false, "Bob 'Lee'"}, {Lee, "Option10", "", SET(Side, 0), false},
                  {Lee, "Itemtype3", "", SET(ItemType, 3), true}, {Antietam, "Text3", "May", SET(DateText, "May"), true},
                  {Antietam, "cmbST", "9", SET(State, 9), false}, {Antietam, "txtCmdr", "Hooker", SET(Commanders, "Hooker"), true},
@@ -176,8 +176,8 @@ private slots:
             act(&form, r.control, r.typed);
             r.change(want[std::size_t(r.item - 1)]);
             QVERIFY2(std::equal(want.begin(), want.end(), &ts.state.table.Items[1]) && form.DataChanged == r.marks, r.control);
-            if (auto* box = form.findChild<QLineEdit*>(r.control))
-                QCOMPARE(box->text(), r.shown.isNull() ? r.typed : r.shown);
+            if (QWidget* w = form.findChild<QWidget*>(r.control); w->inherits("QLineEdit") || w->inherits("QPlainTextEdit"))
+                QCOMPARE(w->property(w->inherits("QLineEdit") ? "text" : "plainText").toString(), r.shown.isNull() ? r.typed : r.shown);
         }
 
         ts.notifier.answerOk = false;
