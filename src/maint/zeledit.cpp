@@ -448,15 +448,10 @@ void ZelEdit::fillform(int n)
     setBox(Text4, r.ImageFile);
     textRule(Text4, &ItemRecord::ImageFile, true);
 
-    if (r.State > 0) {
-        if (r.State < cmbST->count())
-            cmbST->setCurrentIndex(r.State);
-        state_.CurrentQuestionType = 14;
-    } else {
-        // Show "none" rather than the state of the item shown before.
-        cmbST->setCurrentIndex(cmbST->count() > 0 ? 0 : -1);
-        state_.CurrentQuestionType = 15;
-    }
+    // State 0 shows "none" and a state outside the list shows nothing, never the state
+    // of the item shown before.
+    cmbST->setCurrentIndex(r.State >= 0 && r.State < cmbST->count() ? r.State : -1);
+    state_.CurrentQuestionType = r.State > 0 ? 14 : 15;
     showPicture(ItemPicture(state_, n));
 }
 

@@ -35,8 +35,8 @@ public:
     // Shows item n.
     void fillform(int n);
 
-    bool dataChanged() const { return DataChanged; }
-    int listPosition() const { return ListPosition; }
+    // Set by the change rules that count as an edit; ok writes zel.dat only when set.
+    bool DataChanged = false;
 
     // The list file's text: the items by difficulty 1, 2, 3, in item order within each.
     static std::string listText(const GameState& state);
@@ -99,7 +99,6 @@ private:
     std::array<int16_t, 401> ItemMap{};
     int ListPosition = 1;
     int ListCount = 0;
-    bool DataChanged = false;
     int16_t keptMaxDifficulty_ = 0;
     bool maxDifficultyHeld_ = false;
 };
