@@ -6,7 +6,8 @@ namespace bellarune {
 
 struct GameState;
 
-// The window's outer size (frame included), in twips.
+// The window's outer size (frame included), in twips. Before a form is first shown the frame is
+// the one the window manager says it will draw (none without a window manager).
 int outerWidthTwips(const QWidget* form);
 int outerHeightTwips(const QWidget* form);
 // Sets the outer size, in twips, keeping the frame the window system adds.
