@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -euo pipefail
 PKGS=(build-essential cmake qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-image-formats-plugins
-      libgl1-mesa-dev fonts-liberation xvfb xdotool x11-utils libbenchmark-dev clang
+      libgl1-mesa-dev fonts-liberation xvfb openbox xdotool x11-utils libxcb1-dev libbenchmark-dev clang
       libclang-rt-14-dev xdg-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 missing=()
 for p in "${PKGS[@]}"; do
