@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "data/itemtable.h"
 #include "data/notifier.h"
@@ -111,8 +112,13 @@ void openImageMatch(benchmark::State& st, bool largest)
 void BM_ImageMatchOpen_ShippedDatabase(benchmark::State& st) { openImageMatch(st, false); }
 void BM_ImageMatchOpen_FourLargestPortraits(benchmark::State& st) { openImageMatch(st, true); }
 
-BENCHMARK(BM_ImageMatchOpen_ShippedDatabase)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(BM_ImageMatchOpen_FourLargestPortraits)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2);
+// Five runs of a second each; the median is the figure, the minimum shows it without
+// the noise of other work on the machine.
+double Minimum(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+BENCHMARK(BM_ImageMatchOpen_ShippedDatabase)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1)
+    ->Repetitions(5)->ReportAggregatesOnly(true)->ComputeStatistics("min", Minimum);
+BENCHMARK(BM_ImageMatchOpen_FourLargestPortraits)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1)
+    ->Repetitions(5)->ReportAggregatesOnly(true)->ComputeStatistics("min", Minimum);
 
 }  // namespace
 
