@@ -20,7 +20,7 @@ class QPainter;
 namespace assetgen {
 
 // ---- common.cpp ----
-// FNV-1a: stable across runs and platforms, unlike std::hash, so a person's figure
+// FNV-1a: stable across runs and platforms, unlike std::hash, so an event's picture
 // never changes between builds.
 uint32_t StableHash(const QString& text);
 
@@ -50,10 +50,6 @@ void DrawConfederateFlag(QPainter& p, QPointF topLeft, double w, double h, doubl
 // facing > 0, left when < 0. elevation in degrees.
 void DrawFieldGun(QPainter& p, QPointF hub, double scale, double facing, double elevationDeg,
                   const QColor& wood, const QColor& metal);
-
-// ---- portrait.cpp ----
-bool IsPerson(const bellarune::ItemRecord& item);
-QImage DrawPortrait(const bellarune::ItemRecord& item);
 
 // ---- scenes.cpp ----
 QImage DrawEventScene(const bellarune::ItemRecord& item);

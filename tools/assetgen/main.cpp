@@ -4,9 +4,10 @@
 //   bellarune-assets <assets folder> <program directory>
 //
 // Only files that are missing are written: the owner may have put a real picture or
-// sound in place of a generated one, and that must survive every build. Item pictures
+// sound in place of a generated one, and that must survive every build. Event pictures
 // are drawn for the shipped zel.dat and for the program directory's own one (the owner
-// may have added items).
+// may have added items). People are never drawn: their portraits are real period
+// pictures shipped from assets/portraits, and a person without one has no ImageFile.
 #include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
@@ -96,7 +97,7 @@ int main(int argc, char** argv)
 
     QVector<Job> jobs;
 
-    // Item pictures: for the shipped database and for the owner's own one in the program
+    // Event pictures: for the shipped database and for the owner's own one in the program
     // directory, which may hold items the shipped one lacks (and the other way round).
     QSet<QString> named;
     QStringList dataFiles{assets.filePath("zel.dat")};
@@ -111,21 +112,15 @@ int main(int argc, char** argv)
         for (int i = 1; i <= table->ItemCount; ++i) {
             const bellarune::ItemRecord item = table->Items[i];
             const QString file = assetgen::FromLatin1OrUtf8(item.ImageFile);
-            if (file.isEmpty() || named.contains(file))
+            const bool event = item.ItemType == bellarune::Battle || item.ItemType == bellarune::OtherEvent;
+            if (!event || file.isEmpty() || named.contains(file))
                 continue;
             if (!SafeRelativeName(file)) {
                 std::fprintf(stderr, "bellarune-assets: skipping picture name %s\n", qPrintable(file));
                 continue;
             }
-            const bool person = assetgen::IsPerson(item);
-            const bool event = item.ItemType == bellarune::Battle || item.ItemType == bellarune::OtherEvent;
-            if (!person && !event)
-                continue;
             named.insert(file);
-            jobs.push_back({file, [item, file, person] {
-                                return Encode(person ? assetgen::DrawPortrait(item) : assetgen::DrawEventScene(item),
-                                              file);
-                            }});
+            jobs.push_back({file, [item, file] { return Encode(assetgen::DrawEventScene(item), file); }});
         }
     }
 

@@ -1,0 +1,118 @@
+// The owner's tools, run as the real programs: the database check (bellarune-check) and
+// the generator of pictures and sounds (bellarune-assets).
+#include <QImage>
+#include <QProcess>
+#include <QtTest>
+
+#include "testsupport.h"
+
+using namespace bellarune::test;
+
+namespace {
+
+const QString kGame = qEnvironmentVariable("BELLARUNE_GAME_DIR");
+const QString kSource = qEnvironmentVariable("BELLARUNE_SOURCE_DIR");
+const QString kGenerator = kGame + "/../tools/assetgen/bellarune-assets";
+
+// Exit code (-1 on a crash or time-out) and standard output.
+std::pair<int, QString> run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    const bool done = p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit;
+    return {done ? p.exitCode() : -1, QString::fromLatin1(p.readAllStandardOutput())};
+}
+
+// One item of zel.dat: five CR LF lines.
+std::string item(const std::string& name, int type, int side, int state, int year, const std::string& picture,
+                 const std::string& description, int difficulty = 1)
+{
+    return "\"" + name + "\",\"nick\",\"" + picture + "\"," + std::to_string(type) + "," + std::to_string(side) +
+           "\r\n" + std::to_string(state) + "," + std::to_string(year) + ",1870,\"May 1\",\"A vs. B\"\r\n\"" +
+           description + "\",\"camp\"\r\n0,0,0\r\n0,0,0," + std::to_string(difficulty) + "\r\n";
+}
+
+int qualifying(const QString& report, int type)
+{
+    const QRegularExpression line(QString("^type %1 .*: (\\d+) items qualify").arg(type),
+                                  QRegularExpression::MultilineOption);
+    const auto m = line.match(report);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+}  // namespace
+
+class TestTools : public QObject {
+    Q_OBJECT
+private slots:
+    void checkerCountsTheItemsOfEveryType()
+    {
+        ProgramDir dir;
+        dir.write("lee.jpg", "x");
+        dir.write("Va.jpg", "x");
+        dir.write("zel.dat", item("Lee", 0, 1, 2, 1807, "lee.jpg", "General.") + item("Grant", 0, 0, 0, 1822, "", "G.") +
+                                 item("Bull Run", 1, 1, 2, 1861, "", "A battle."));
+        const auto [code, out] = run(kGame + "/bellarune-check", {dir.file("zel.dat")});
+        QVERIFY2(code == 0 && out.contains("no problems"), qPrintable(out));
+        const std::pair<int, int> counts[] = {{1, 2}, {3, 2}, {4, 1}, {7, 1}, {12, 3}, {14, 1}, {15, 1}, {16, 1}};
+        for (auto [type, count] : counts)
+            QVERIFY2(qualifying(out, type) == count, qPrintable(QString("type %1 in\n%2").arg(type).arg(out)));
+    }
+
+    void checkerFlagsEveryKindOfProblem()
+    {
+        ProgramDir dir;
+        dir.write("zel.dat", item("Lee", 0, 1, 2, 1807, "missing.jpg", "") +
+                                 item("Lee", 5, 2, 17, 1600, "", "two\r\nlines", 4) + item("Bull Run", 1, 1, 2, 1861, "", "B"));
+        const auto [code, out] = run(kGame + "/bellarune-check", {dir.file("zel.dat")});
+        QCOMPARE(code, 1);
+        for (const char* problem :
+             {"item 1 (Lee): picture missing.jpg does not exist", "item 1 (Lee): empty description",
+              "item 2 (Lee): the same name as item 1", "item 2 (Lee): item type 5 is not 0 to 3", "side 2 is not 0 or 1",
+              "state 17 is not 0 to 16", "difficulty 4 is not 1 to 3", "item 2 (Lee): year 1600 is below 1700",
+              "item 2 (Lee): a text holds a double quote or a line break", "state map Va.jpg does not exist"})
+            QVERIFY2(out.contains(problem), problem);
+        dir.write("cut.dat", item("Lee", 0, 1, 2, 1807, "", "d") + "\"cut\",\"off\"");
+        QVERIFY(run(kGame + "/bellarune-check", {dir.file("cut.dat")}).second.contains("cannot read"));
+    }
+
+    void theShippedDatabasePassesWithARealPortraitForEightyPeople()
+    {
+        const auto [code, out] = run(kGame + "/bellarune-check", {kSource + "/assets/zel.dat", kGame});
+        QVERIFY2(code == 0, qPrintable(out));
+        QVERIFY2(qualifying(out, 15) >= 80 && qualifying(out, 16) >= 80, qPrintable(out));
+        for (int type = 1; type <= 16; ++type)
+            QVERIFY2(qualifying(out, type) >= 25, qPrintable(out));
+        // Every shipped portrait is credited by name.
+        const std::string credits = readAll(kSource + "/CREDITS.md");
+        for (const QString& f : QDir(kSource + "/assets/portraits").entryList({"*.jpg"}))
+            QVERIFY2(credits.find("`" + f.toStdString() + "`") != std::string::npos, qPrintable(f));
+    }
+
+    void generatorWritesOnlyWhatIsMissingAndNoPeople()
+    {
+        ProgramDir dir;
+        dir.write("zel.dat", item("Owner's Man", 0, 0, 0, 1820, "man.jpg", "d") + item("Fight", 1, 0, 2, 1862, "fight.jpg", "d"));
+        dir.write("Va.jpg", "the owner's");
+        dir.write("zelbuzz.wav", "the owner's");
+        QCOMPARE(run(kGenerator, {kSource + "/assets", dir.path()}).first, 0);
+        QCOMPARE(dir.read("Va.jpg"), std::string("the owner's"));
+        QCOMPARE(dir.read("zelbuzz.wav"), std::string("the owner's"));
+        QStringList pictures{"Al.jpg", "Ms.jpg", "SC.jpg", "NC.jpg", "Ga.jpg", "Pa.jpg", "Md.jpg", "Tn.jpg", "Tx.jpg",
+                             "Ar.jpg", "Mo.jpg", "Fl.jpg", "La.jpg", "Ky.jpg", "Ks-nb.jpg", "zelback.jpg", "fight.jpg"};
+        for (int n = 1; n <= 6; ++n)
+            pictures << QString("cannon%1.jpg").arg(n);
+        for (const QString& p : pictures)
+            QVERIFY2(!QImage(dir.file(p)).isNull(), qPrintable(p));
+        for (const char* w : {"zelclick", "zelpick", "zeldrop", "zelletter", "zelchime", "zelfanfare", "zelmiss", "zeltick"})
+            QVERIFY2(dir.read(QString(w) + ".wav").rfind("RIFF", 0) == 0, w);
+        // No person is drawn: neither the owner's nor one of the shipped database.
+        QVERIFY(!dir.exists("man.jpg"));
+        for (const QString& f : QDir(kSource + "/assets/portraits").entryList({"*.jpg"}))
+            QVERIFY2(!dir.exists(f), qPrintable(f));
+        QVERIFY(run(kGenerator, {kSource + "/assets", dir.path()}).second.contains(" 0 written"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTools)
+#include "test_tools.moc"
