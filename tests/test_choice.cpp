@@ -24,12 +24,13 @@ QString join(const std::vector<std::string>& parts, const char* sep = "|")
     return QString::fromStdString(out);
 }
 
-// The prompt or the task, the description box, the list lines and the list's point size.
+// The labels (the prompt, or the task and the hint), the description box, the list lines
+// and the list's point size.
 void see(QWidget* w)
 {
-    QStringList texts{w->findChild<QWidget*>("Label1")->property("text").toString()};
-    if (auto* t = w->findChild<QWidget*>("Text1"))
-        texts << t->property("plainText").toString();
+    QStringList texts;
+    for (QWidget* c : w->findChildren<QWidget*>(QRegularExpression("^(Label.|Text1)$")))
+        texts << c->property(c->inherits("QLabel") ? "text" : "plainText").toString();
     if (auto* l = w->findChild<QListWidget*>())
         for (int r = 0; r <= l->count(); ++r)
             texts << (r < l->count() ? l->item(r)->text() : QString::number(l->font().pointSizeF()) + "pt");
@@ -99,14 +100,14 @@ private slots:
             {{ask(3, 2, {Grant, Lee, Sherman, Jackson, Barton}, "cmdhelp ? choice2"),
               ask(10, -1, {Emancipation, Sumter, Assassination, Antietam, Atlanta},
                   "Command2 s0 s1 s1 s1 s3 s2 s4 Command1 ?")},
-             "Who was William T. Sherman?|Sort Events by date, earliest on top|Fort Sumter|Antietam|Emancipation "
-             "Proclamation|Atlanta|Lincoln's assassination|10pt\nResults for Who was?| Correct, +5 pts|Current score: "
-             "5 of 5  (100%)|Results for Sorting Events by date|*** All correct!\r\n*** 10 of 10 correct, scored 20|"
-             "Current score: 25 of 25  (100%)\nClick on the best description.\r\nClick on skip to move to the next "
-             "question|Sort the items listed.  Click on a line to move that item up one level.  When all are in "
-             "position, click 'Done'|You scored 25 out of 25 (100%)\n10 1 5 1 1 0 0 13 0 5 0 17 18 1\n---- Question 1|"
-             "Multiple Choice|---- Question 2|Items to sort by Events by date|Emancipation Proclamation|Fort Sumter|"
-             "Lincoln's assassination|Antietam|Atlanta| *** All Correct!\n5"},
+             "Who was William T. Sherman?|Sort Events by date, earliest on top|Click to push an item up one slot|Fort "
+             "Sumter|Antietam|Emancipation Proclamation|Atlanta|Lincoln's assassination|10pt\nResults for Who was?| "
+             "Correct, +5 pts|Current score: 5 of 5  (100%)|Results for Sorting Events by date|*** All correct!\r\n*** "
+             "10 of 10 correct, scored 20|Current score: 25 of 25  (100%)\nClick on the best description.\r\nClick on "
+             "skip to move to the next question|Sort the items listed.  Click on a line to move that item up one "
+             "level.  When all are in position, click 'Done'|You scored 25 out of 25 (100%)\n10 1 5 1 1 0 0 13 0 5 0 "
+             "17 18 1\n---- Question 1|Multiple Choice|---- Question 2|Items to sort by Events by date|Emancipation "
+             "Proclamation|Fort Sumter|Lincoln's assassination|Antietam|Atlanta| *** All Correct!\n5"},
             // A wrong answer with the right button; a reversed list; Escape on a choice screen.
             {{ask(1, 0, {Davis, Barton, Jackson, Sherman, Lee}, "choice4/R"),
               ask(9, -1, {Bentonville, Atlanta, Gettysburg, Antietam, BullRun}, "Command1"),
