@@ -91,9 +91,9 @@ class TestChoice : public QObject {
 private slots:
     void games()
     {
-        // Each game: its questions; one line per section of what is expected: what the screens showed;
-        // each score window's title, result and score line; the messages; the weights of items 1-14;
-        // the log; the sounds played; the game draws from items 1 to this one of the fixture.
+        // Each game: its questions; what is expected, one line a section (what the screens showed; each
+        // score window's title, result and score line; the messages; the weights of items 1-14; the log;
+        // the sounds played); the last fixture item the game may draw (the items after it are left out).
         const std::vector<std::tuple<std::vector<std::function<Move(GameState&)>>, std::string, int>> games = {
             // Help, a right answer; events brought into order by push-up clicks (the top line does nothing).
             {{ask(3, 2, {Grant, Lee, Sherman, Jackson, Barton}, "cmdhelp ? choice2"),
