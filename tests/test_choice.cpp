@@ -95,8 +95,9 @@ private slots:
         // score window's title, result and score line; the messages; the weights of items 1-14; the log;
         // the sounds played); the last fixture item the game may draw (the items after it are left out).
         const std::vector<std::tuple<std::vector<std::function<Move(GameState&)>>, std::string, int>> games = {
-            // Help, a right answer; events brought into order by push-up clicks (the top line does nothing).
-            {{ask(3, 2, {Grant, Lee, Sherman, Jackson, Barton}, "cmdhelp ? choice2"),
+            // Help, a right answer (a second press is too late); events brought into order by push-up clicks (the top
+            // line does nothing).
+            {{ask(3, 2, {Grant, Lee, Sherman, Jackson, Barton}, "cmdhelp ? choice2 choice0"),
               ask(10, -1, {Emancipation, Sumter, Assassination, Antietam, Atlanta},
                   "Command2 s0 s1 s1 s1 s3 s2 s4 Command1 ?")},
              "Who was William T. Sherman?|Sort Events by date, earliest on top|Click to push an item up one slot|Fort "
