@@ -51,6 +51,7 @@ const std::vector<int> kFits[] = {{}, {1, 2, 3, 4, 5, 6, 15}, {7, 8, 9, 10, 11, 
     {7, 8, 9, 10, 11}, {1, 2, 3, 4, 5, 6, 15, 16, 19}, {7, 8, 9, 10, 11, 18}, {7, 8, 9, 10, 11, 12, 13, 14, 15, 18},
     {7, 8, 9, 10, 11}, {7, 8, 9, 10, 11, 16}, {1, 2, 3, 4, 5, 6, 15, 19}, {7, 8, 9, 10, 11, 12, 15},
     {1, 2, 3, 4, 5, 6, 15, 19}, {1, 2, 3, 4, 5, 6, 15, 19}};
+void pressSlot2(QWidget* w) { QTest::mousePress(static_cast<ChoiceScreen*>(w)->choice[2], Qt::LeftButton); }
 }  // namespace
 
 class TestEngine : public QObject {
@@ -77,10 +78,9 @@ private slots:
                      QuestionText(s, 3, Grant, Lee) + "|" + YearRange(s.item(Lee), "/") + s.names.QuestionTypeNames[17],
                  std::string("Sort People by date, earliest on top|Ulysses S. Grant 1822 > Robert E. Lee 1807|"
                              "1807/1870"));
-        QVERIFY(ts.notifier.messages.empty() && AnswerText(s, Grant, 17).empty());
-        QCOMPARE(QList<int>({SortValue(s, Grant, 9), SortValue(s, Lee, 10), SortValue(s, Grant, 3)}),
-                 QList<int>({1822, 1807, 0}));
-        QCOMPARE(ts.notifier.messages, (std::vector<std::string>{"No getpstr for 17", "getsortval not defined3"}));
+        QCOMPARE(QList<int>({SortValue(s, Grant, 9), SortValue(s, Lee, 10), SortValue(s, Grant, 3),
+                             int(AnswerText(s, Grant, 17).size())}), QList<int>({1822, 1807, 0, 0}));
+        QCOMPARE(ts.notifier.messages, (std::vector<std::string>{"getsortval not defined3", "No getpstr for 17"}));
 
         std::vector<ItemRecord> items = fixtureItems();
         items.insert(items.end(), kExtra.begin(), kExtra.end());
@@ -150,10 +150,7 @@ private slots:
             for (int t = 0; t < 18; ++t) set.CategoryEnabled[t] = int16_t(-(r.enabled >> t & 1));
             ts.state.Players[0] = {25, 30, 83}, ts.state.CurrentPlayer = 3;  // what an earlier game left
             for (double u : r.draws) ts.state.rng.queue({u});
-            const Move press = [](QWidget* w) {
-                QTest::mousePress(static_cast<ChoiceScreen*>(w)->choice[2], Qt::LeftButton);
-            };
-            const GameRun run = playGame(ts, {r.answer ? press : Move{}}, [&] { set.CategoryEnabled[3] = -1; });
+            auto run = playGame(ts, {Move(r.answer ? pressSlot2 : nullptr)}, [&] { set.CategoryEnabled[3] = -1; });
             QCOMPARE(QList<int>({ts.state.CurrentQuestionType, int(run.screens.size())}),
                      QList<int>({r.type, r.screens}));
             QCOMPARE(dir.lines("zelquiz.log"), r.log);

@@ -23,15 +23,14 @@ private slots:
         writer.setArguments({dir.file("zel.dat"), dir.file("zel.INI")});
         for (int round = 0; round < 30; ++round) {
             writer.start();
-            QVERIFY(writer.waitForStarted());
-            QTRY_VERIFY(dir.exists("zel.dat") && dir.exists("zel.INI"));  // old files, which a kill must leave whole
+            // Old files, which a kill must leave whole.
+            QTRY_VERIFY(writer.state() == QProcess::Running && dir.exists("zel.dat") && dir.exists("zel.INI"));
             QTest::qWait(5 + round % 7 * 7);
             writer.kill();  // a killed writer leaves a whole file
             writer.waitForFinished();
-            ItemTable t;
-            Settings s;
-            NullNotifier quiet;
-            QVERIFY(ReadItemFile("zel.dat", t, quiet) && t.ItemCount == 400 && LoadSettings("zel.INI", s));
+            TestState ts;
+            QVERIFY(ReadItemFile("zel.dat", ts.state.table, ts.notifier) && ts.state.table.ItemCount == 400 &&
+                    LoadSettings("zel.INI", ts.state.settings));
         }
 
         // A full disk and a read-only directory: on a small tmpfs when the test may mount one (root), else with a
@@ -53,13 +52,13 @@ private slots:
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
         const rlimit small{mounted ? saved.rlim_cur : 32 * 1024, saved.rlim_max};
-        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
         setrlimit(RLIMIT_FSIZE, &small);
         const bool written = WriteItemFile("zel.dat", ts.state.table, ts.notifier);
         setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
         QVERIFY(!written && !QFile::exists("zel.dat.new") && readAll("zel.dat") + readAll("zel.INI") == before);
-        QCOMPARE(ts.notifier.messages, std::vector<std::string>{mounted ? "No space left on device" : "File too large"});
+        QCOMPARE(ts.notifier.messages,
+                 std::vector<std::string>{mounted ? "No space left on device" : "File too large"});
 
         // Read-only: the game starts and plays; the settings and the log fail quietly.
         if (mounted ? ::mount("tmpfs", qPrintable(game), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) != 0

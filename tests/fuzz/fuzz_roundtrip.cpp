@@ -8,7 +8,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     r.Name = r.Nickname = r.ImageFile = r.DateText = r.Commanders = r.Description = r.Campaign =
         std::string(reinterpret_cast<const char*>(data), size);
     r.ItemType = r.Side = r.State = r.Year1 = r.Year2 = r.Difficulty = size > 1 ? int16_t(data[0] | data[1] << 8) : -1;
-    r.Reserved = {r.Year1, 0, -1, r.Year1, 32767, -32768};
     checkRoundTrip(*table);
     return 0;
 }
