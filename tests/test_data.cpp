@@ -32,8 +32,7 @@ private slots:
         QVERIFY(in.ItemCount == 2 && in.Items[1] == t.Items[1] && in.Items[2] == t.Items[2]);
 
         // Reading and its faults.
-        const ItemRecord loose{"A", "n", "i", 3, 0, 1, 1900, 1950, "d", "c", "  d, e", "camp",
-                               {1, 2, 3, 4, 5, -6}, 3};
+        const ItemRecord loose{"A", "n", "i", 3, 0, 1, 1900, 1950, "d", "c", "  d, e", "camp", {1, 2, 3, 4, 5, -6}, 3};
         auto rec = [](std::string n) { return "\"" + n + "\",,,0,0,0,0,0,,,,,0,0,0,0,0,0,0\r\n"; };
         std::string many;
         for (int i = 1; i <= 400; ++i) many += rec("item" + std::to_string(i));
@@ -53,14 +52,14 @@ private slots:
             ProgramDir rowDir;
             RecordingNotifier notifier;
             if (data) rowDir.write("zel.dat", *data);
-            ItemTable t;
-            t.ItemCount = 7;
-            const bool read = ReadItemFile("zel.dat", t, notifier);
+            ItemTable got;
+            got.ItemCount = 7;
+            const bool read = ReadItemFile("zel.dat", got, notifier);
             QCOMPARE(notifier.messages, message.empty() ? std::vector<std::string>{} : std::vector{message});
-            QVERIFY2(read == message.empty() && t.ItemCount == count && t.Items[0] == ItemRecord{}, message.c_str());
-            QVERIFY(count != 1 || t.Items[1] == loose);
+            QVERIFY(read == message.empty() && got.ItemCount == count && got.Items[0] == ItemRecord{});
+            QVERIFY(count != 1 || got.Items[1] == loose);
             // A partly read table never replaces the owner's file.
-            QCOMPARE(WriteItemFile("zel.dat", t, notifier), read);
+            QCOMPARE(WriteItemFile("zel.dat", got, notifier), read);
             QVERIFY(read || rowDir.read("zel.dat") == data.value_or(""));
         }
     }
