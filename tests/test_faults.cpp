@@ -22,11 +22,11 @@ private slots:
         writer.setProgram(QCoreApplication::applicationDirPath() + "/fault_writer");
         writer.setArguments({dir.file("zel.dat"), dir.file("zel.INI")});
         for (int round = 0; round < 30; ++round) {
+            // Once the files are there, a kill at any moment must leave each of them whole.
             writer.start();
-            // Old files, which a kill must leave whole.
             QTRY_VERIFY(writer.state() == QProcess::Running && dir.exists("zel.dat") && dir.exists("zel.INI"));
             QTest::qWait(5 + round % 7 * 7);
-            writer.kill();  // a killed writer leaves a whole file
+            writer.kill();
             writer.waitForFinished();
             TestState ts;
             QVERIFY(ReadItemFile("zel.dat", ts.state.table, ts.notifier) && ts.state.table.ItemCount == 400 &&
