@@ -80,8 +80,8 @@ private slots:
             "2005 2006 2007 2008 2009\r\n0\r\n-1\r\n-1\r\n-1\r\n-1\r\n0\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n"
             "-1\r\n-1\r\n-1\r\n-1\r\n1\r\n"));
         // Missing, short, garbled and loosely spaced files: what is read, written back. Lines 4-28 of the defaults:
-        const std::string defaults = "0 0 0 0 0\r\n0 0 0 0 0\r\n6975 5805 0 6645 0\r\n8625 5835 0 8925 0\r\n"
-            "0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 6735 0\r\n0 0 0 8880 0\r\n0\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n"
+        const std::string defaults = "0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n"
+            "0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n0\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n"
             "-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n";
         for (const auto& [input, expected] : std::vector<std::pair<std::optional<std::string>, std::string>>{
                  {std::nullopt, "1 1 5 1\r\n0 1 8 8\r\nzelback.jpg\r\n" + defaults},

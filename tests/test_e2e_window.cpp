@@ -255,7 +255,6 @@ private slots:
         TestState ts;
         checkControlsInside(std::make_unique<MainMenu>(ts.state, dir.path()).get());
         loadFixture(ts.state);
-        ts.state.settings.WindowMemory = {};
         ts.state.settings.QuestionsPerGame = 1;
         for (int type : {3, 5, 8, 11, 14, 16}) {
             ts.state.rng.queue({typeOf(type)});

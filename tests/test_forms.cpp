@@ -231,7 +231,6 @@ private slots:
             ProgramDir dir;
             TestState ts;
             loadFixture(ts.state);
-            ts.state.settings.WindowMemory = {};  // every screen at its design size
             QStringList found{name + " not shown"};
             const auto check = [&](QWidget* w) { found = differences(w, {first, last}), w->close(); };
             if (first->l != na) {

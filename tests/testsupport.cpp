@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -212,11 +213,18 @@ GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> s
         run.screens.push_back(w->objectName().toStdString());
         Move move = next < moves.size() ? moves[next] : Move{};
         ++next;
-        QTimer::singleShot(0, w, [w, move] {
+        QTimer::singleShot(0, w, [w, move, &poll, &run] {
             if (move)
                 move(w);
             else
                 w->close();
+            // A move that does not end its question would hang the game: close it and say so.
+            QTimer::singleShot(3000, &poll, [screen = QPointer<QWidget>(w), &run] {
+                if (screen && screen->isVisible()) {
+                    run.screens.push_back("left open");
+                    screen->close();
+                }
+            });
         });
     });
     poll.start(5);
@@ -230,7 +238,7 @@ GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> s
 void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs)
 {
     QWidget* before = QApplication::activeModalWidget();
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(qApp);  // owned by the application, so a timer never fired is not leaked
     auto elapsed = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, before, fn, elapsed, timeoutMs] {
         QWidget* w = QApplication::activeModalWidget();

@@ -75,11 +75,8 @@ Settings::Settings()
 {
     for (int t = 1; t <= 16; ++t)
         CategoryEnabled[t] = -1;
-    // Design sizes of the resizable screens, in twips.
-    WindowMemory[SlotChoice] = {0, 0, 6975, 8625};
-    WindowMemory[SlotSort] = {0, 0, 5805, 5835};
-    WindowMemory[SlotMatch] = {0, 0, 6645, 8925};
-    WindowMemory[SlotImageMatch] = {0, 0, 6735, 8880};
+    // Window memory stays 0: a screen never resized opens at its design client size, whatever
+    // frame the desktop adds (a design size stored as an outer size would cut its controls).
 }
 
 bool LoadSettings(const std::string& path, Settings& s)
