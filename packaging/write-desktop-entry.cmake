@@ -1,7 +1,8 @@
 # Included by the install script: writes the desktop entry with Exec set to the launcher
 # under the install prefix, quoted the way desktop entries quote a program path.
 function(write_desktop_entry template)
-  set(launcher "${CMAKE_INSTALL_PREFIX}/bin/bellarune")
+  # A relative --prefix is taken from the current directory, as the files themselves are.
+  get_filename_component(launcher "${CMAKE_INSTALL_PREFIX}/bin/bellarune" ABSOLUTE)
   if(launcher MATCHES "^[A-Za-z0-9_/.+-]+$")
     set(BELLARUNE_EXEC "${launcher}")
   else()
