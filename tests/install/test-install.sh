@@ -9,12 +9,14 @@ build=$(cd "$1" && pwd)
 id=$2
 src=$(cd "$(dirname "$0")/../.." && pwd)
 T=$(mktemp -d)
-P=$T/prefix
-H=$T/home/.local/share/bellarune
+# The user install the README gives: the prefix ~/.local, beside the player's own directory.
+P=$T/home/.local
+H=$P/share/bellarune
 xvfb= game=
 trap 'kill $game $xvfb 2>/dev/null; rm -rf "$T"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 unset QT_QPA_PLATFORM XDG_DATA_HOME
+export LC_ALL=C
 
 echo "== install into $P"
 cmake --install "$build" --prefix "$P" >"$T/install.log"
@@ -42,6 +44,10 @@ QT_QPA_PLATFORM=offscreen "$build/tools/assetgen/bellarune-assets" "$src/assets"
 [ -f "$T/drawn/zelback.jpg" ] && [ -f "$T/drawn/cannon1.jpg" ] && [ -f "$T/drawn/Ks-nb.jpg" ] ||
     fail "the generator did not draw the menu picture, threat pictures and state maps"
 (cd "$T/drawn" && sha256sum -- *) | (cd "$inst" && sha256sum --quiet -c -) || fail "pictures or sounds not installed as drawn"
+# ... and nothing else: no file of the developer's own program directory.
+{ find "$src/assets" -type f -printf '%f\n'; ls "$T/drawn"; echo bellarune; echo bellarune-check; } | sort -u >"$T/shipped.txt"
+extra=$(ls "$inst" | sort | comm -23 - "$T/shipped.txt")
+[ -z "$extra" ] || fail "installed but not shipped: $extra"
 
 n=80
 while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
