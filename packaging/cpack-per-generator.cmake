@@ -3,9 +3,9 @@ if(CPACK_GENERATOR MATCHES "^(TGZ|TXZ|TBZ2|ZIP|7Z)$")
   # An archive is the portable program directory: unpack anywhere writable, run bellarune.
   string(REPLACE ";ALL;" ";portable;" CPACK_INSTALL_CMAKE_PROJECTS "${CPACK_INSTALL_CMAKE_PROJECTS}")
 elseif(CPACK_GENERATOR STREQUAL "DEB")
-  # Install with the real prefix and DESTDIR, so the desktop entry's Exec reads /usr/bin/bellarune.
-  set(CPACK_SET_DESTDIR ON)
-  set(CPACK_INSTALL_PREFIX /usr)
+  # CPack installs a .deb with DESTDIR and the prefix /usr, so the desktop entry's Exec
+  # reads /usr/bin/bellarune (tests/install checks it).
+  #
   # The libraries the programs need, found by dpkg-shlibdeps as CPack's own SHLIBDEPS option
   # would, but without that option's run of `file` on each of the ~400 pictures and sounds.
   set(work "${CPACK_PACKAGE_DIRECTORY}/_CPack_Packages/shlibdeps")
