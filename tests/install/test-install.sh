@@ -57,11 +57,15 @@ export DISPLAY=:$n
 for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 
 # Starts a command in the background and waits for the main menu; leaves its pid in $game.
+# Message boxes bear the same title: the menu is told by its size, 5985 x 3840 twips at 96 DPI.
 play() {
     HOME=$T/home "$@" >"$T/game.log" 2>&1 &
     game=$!
-    timeout 30 xdotool search --sync --onlyvisible --name '^Bellarune Game$' >/dev/null ||
+    local wid size
+    wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Bellarune Game$' | head -1) ||
         { cat "$T/game.log" >&2; fail "no main menu from $*"; }
+    size=$(xwininfo -id "$wid" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+    [ "$size" = 399x256 ] || fail "the window titled Bellarune Game is $size, not the main menu"
 }
 stop() { kill $game; wait $game 2>/dev/null || true; game=; }
 
