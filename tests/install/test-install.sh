@@ -49,12 +49,13 @@ QT_QPA_PLATFORM=offscreen "$build/tools/assetgen/bellarune-assets" "$src/assets"
 extra=$(ls "$inst" | sort | comm -23 - "$T/shipped.txt")
 [ -z "$extra" ] || fail "installed but not shipped: $extra"
 
-n=80
-while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number: no race with other tests' servers.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$T/display" >/dev/null 2>&1 &
 xvfb=$!
-export DISPLAY=:$n
-for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$T/display" ] && break; sleep 0.1; done
+[ -s "$T/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(cat "$T/display")
+echo "== X display $DISPLAY"
 
 # Starts a command in the background and waits for the main menu; leaves its pid in $game.
 # Message boxes bear the same title: the menu is told by its size, 5985 x 3840 twips at 96 DPI.
