@@ -45,7 +45,7 @@ QT_QPA_PLATFORM=offscreen "$build/tools/assetgen/bellarune-assets" "$src/assets"
     fail "the generator did not draw the menu picture, threat pictures and state maps"
 (cd "$T/drawn" && sha256sum -- *) | (cd "$inst" && sha256sum --quiet -c -) || fail "pictures or sounds not installed as drawn"
 # ... and nothing else: no file of the developer's own program directory.
-{ find "$src/assets" -type f -printf '%f\n'; ls "$T/drawn"; echo bellarune; echo bellarune-check; } | sort -u >"$T/shipped.txt"
+{ find "$src/assets" -type f -printf '%f\n'; ls "$T/drawn"; echo CREDITS.md; echo bellarune; echo bellarune-check; } | sort -u >"$T/shipped.txt"
 extra=$(ls "$inst" | sort | comm -23 - "$T/shipped.txt")
 [ -z "$extra" ] || fail "installed but not shipped: $extra"
 
