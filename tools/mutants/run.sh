@@ -3,6 +3,7 @@
 # test suite and puts the file back; a fault the suite lets through is reported as MISSED.
 #   tools/mutants/run.sh [faults.tsv] [ctest -R pattern]
 # Uses its own build directory (build-mutants); the source tree is restored after every fault.
+# faults.tsv: file, text to change (found exactly once; <NL> stands for a line break), new text, what it breaks.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 faults=${1:-tools/mutants/faults.tsv}
@@ -16,7 +17,7 @@ while IFS=$'\t' read -r file from to why; do
   n=$((n + 1))
   if ! python3 - "$file" "$from" "$to" <<'PY'
 import sys
-path, old, new = sys.argv[1], sys.argv[2], sys.argv[3]
+path, old, new = sys.argv[1], sys.argv[2].replace('<NL>', '\n'), sys.argv[3].replace('<NL>', '\n')
 text = open(path, encoding='latin-1').read()
 if text.count(old) != 1:
     sys.exit(1)
