@@ -21,13 +21,7 @@ using namespace bellarune::test;
 
 namespace {
 
-QString run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(15000);
-    return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
-}
+QString run(const QString& program, const QStringList& args) { return runProgram(program, args, 15000).second.trimmed(); }
 
 // A client window's outer rectangle: its place from xwininfo, widened by the frame the window
 // manager reports (left, right, top, bottom). Empty for a window without a title bar.

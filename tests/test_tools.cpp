@@ -1,7 +1,6 @@
 // The owner's tools, run as the real programs: the database check (bellarune-check) and
 // the generator of pictures and sounds (bellarune-assets).
 #include <QImage>
-#include <QProcess>
 #include <QtTest>
 
 #include "testsupport.h"
@@ -10,18 +9,9 @@ using namespace bellarune::test;
 
 namespace {
 
-const QString kGame = qEnvironmentVariable("BELLARUNE_GAME_DIR");
+const QString kGame = gameDir();
 const QString kSource = qEnvironmentVariable("BELLARUNE_SOURCE_DIR");
 const QString kGenerator = kGame + "/../tools/assetgen/bellarune-assets";
-
-// Exit code (-1 on a crash or time-out) and standard output.
-std::pair<int, QString> run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    const bool done = p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit;
-    return {done ? p.exitCode() : -1, QString::fromLatin1(p.readAllStandardOutput())};
-}
 
 // One item of zel.dat: five CR LF lines.
 std::string item(const std::string& name, int type, int side, int state, int year, const std::string& picture,
@@ -52,7 +42,7 @@ private slots:
         dir.write("Va.jpg", "x");
         dir.write("zel.dat", item("Lee", 0, 1, 2, 1807, "lee.jpg", "General.") + item("Grant", 0, 0, 0, 1822, "", "G.") +
                                  item("Bull Run", 1, 1, 2, 1861, "", "A battle."));
-        const auto [code, out] = run(kGame + "/bellarune-check", {dir.file("zel.dat")});
+        const auto [code, out] = runProgram(kGame + "/bellarune-check", {dir.file("zel.dat")});
         QVERIFY2(code == 0 && out.contains("no problems"), qPrintable(out));
         const std::pair<int, int> counts[] = {{1, 2}, {3, 2}, {4, 1}, {7, 1}, {12, 3}, {14, 1}, {15, 1}, {16, 1}};
         for (auto [type, count] : counts)
@@ -64,7 +54,7 @@ private slots:
         ProgramDir dir;
         dir.write("zel.dat", item("Lee", 0, 1, 2, 1807, "missing.jpg", "") +
                                  item("Lee", 5, 2, 17, 1600, "", "two\r\nlines", 4) + item("Bull Run", 1, 1, 2, 1861, "", "B"));
-        const auto [code, out] = run(kGame + "/bellarune-check", {dir.file("zel.dat")});
+        const auto [code, out] = runProgram(kGame + "/bellarune-check", {dir.file("zel.dat")});
         QCOMPARE(code, 1);
         for (const char* problem :
              {"item 1 (Lee): picture missing.jpg does not exist", "item 1 (Lee): empty description",
@@ -73,12 +63,12 @@ private slots:
               "item 2 (Lee): a text holds a double quote or a line break", "state map Va.jpg does not exist"})
             QVERIFY2(out.contains(problem), problem);
         dir.write("cut.dat", item("Lee", 0, 1, 2, 1807, "", "d") + "\"cut\",\"off\"");
-        QVERIFY(run(kGame + "/bellarune-check", {dir.file("cut.dat")}).second.contains("cannot read"));
+        QVERIFY(runProgram(kGame + "/bellarune-check", {dir.file("cut.dat")}).second.contains("cannot read"));
     }
 
     void theShippedDatabasePassesWithARealPortraitForEightyPeople()
     {
-        const auto [code, out] = run(kGame + "/bellarune-check", {kSource + "/assets/zel.dat", kGame});
+        const auto [code, out] = runProgram(kGame + "/bellarune-check", {kSource + "/assets/zel.dat", kGame});
         QVERIFY2(code == 0, qPrintable(out));
         QVERIFY2(qualifying(out, 15) >= 80 && qualifying(out, 16) >= 80, qPrintable(out));
         for (int type = 1; type <= 16; ++type)
@@ -95,7 +85,7 @@ private slots:
         dir.write("zel.dat", item("Owner's Man", 0, 0, 0, 1820, "man.jpg", "d") + item("Fight", 1, 0, 2, 1862, "fight.jpg", "d"));
         dir.write("Va.jpg", "the owner's");
         dir.write("zelbuzz.wav", "the owner's");
-        QCOMPARE(run(kGenerator, {kSource + "/assets", dir.path()}).first, 0);
+        QCOMPARE(runProgram(kGenerator, {kSource + "/assets", dir.path()}).first, 0);
         QCOMPARE(dir.read("Va.jpg"), std::string("the owner's"));
         QCOMPARE(dir.read("zelbuzz.wav"), std::string("the owner's"));
         QStringList pictures{"Al.jpg", "Ms.jpg", "SC.jpg", "NC.jpg", "Ga.jpg", "Pa.jpg", "Md.jpg", "Tn.jpg", "Tx.jpg",
@@ -110,7 +100,7 @@ private slots:
         QVERIFY(!dir.exists("man.jpg"));
         for (const QString& f : QDir(kSource + "/assets/portraits").entryList({"*.jpg"}))
             QVERIFY2(!dir.exists(f), qPrintable(f));
-        QVERIFY(run(kGenerator, {kSource + "/assets", dir.path()}).second.contains(" 0 written"));
+        QVERIFY(runProgram(kGenerator, {kSource + "/assets", dir.path()}).second.contains(" 0 written"));
     }
 };
 

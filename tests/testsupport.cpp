@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -93,6 +94,14 @@ std::string readAll(const QString& path)
         return {};
     QByteArray b = f.readAll();
     return std::string(b.constData(), static_cast<std::size_t>(b.size()));
+}
+
+std::pair<int, QString> runProgram(const QString& program, const QStringList& args, int timeoutMs)
+{
+    QProcess p;
+    p.start(program, args);
+    const bool done = p.waitForFinished(timeoutMs) && p.exitStatus() == QProcess::NormalExit;
+    return {done ? p.exitCode() : -1, QString::fromLatin1(p.readAllStandardOutput())};
 }
 
 TestState::TestState(uint64_t seed)

@@ -5,10 +5,12 @@
 // real driver and the real screens.
 #include <QDir>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/gamestate.h"
@@ -136,5 +138,7 @@ private:
 };
 
 std::string readAll(const QString& path);
+// Runs a program to its end: its exit code (-1 on a crash or time-out) and standard output.
+std::pair<int, QString> runProgram(const QString& program, const QStringList& args, int timeoutMs = 120000);
 
 }  // namespace bellarune::test
