@@ -31,7 +31,8 @@ void fillTable(GameState& s)
         r.Year2 = static_cast<int16_t>(1870 + i % 40);
         r.DateText = "Month " + std::to_string(i) + ", 1863";
         r.Commanders = "Commander " + std::to_string(i) + " vs. Commander " + std::to_string(i + 1000);
-        r.Description = "A one-sentence description of item " + std::to_string(i) + ", long enough to be real.";
+        r.Description =
+            "A one-sentence description of item " + std::to_string(i) + ", long enough to be real.";
         r.Campaign = "Campaign " + std::to_string(i % 30);
         r.Difficulty = static_cast<int16_t>(1 + i % 3);
     }

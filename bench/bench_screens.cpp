@@ -7,11 +7,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QDateTime>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -122,16 +122,35 @@ void openImageMatch(benchmark::State& st, bool largest)
     }
 }
 
-void BM_ImageMatchOpen_ShippedDatabase(benchmark::State& st) { openImageMatch(st, false); }
-void BM_ImageMatchOpen_FourLargestPortraits(benchmark::State& st) { openImageMatch(st, true); }
+void BM_ImageMatchOpen_ShippedDatabase(benchmark::State& st)
+{
+    openImageMatch(st, false);
+}
+void BM_ImageMatchOpen_FourLargestPortraits(benchmark::State& st)
+{
+    openImageMatch(st, true);
+}
 
 // Five runs of a second each; the median is the figure, the minimum shows it without
 // the noise of other work on the machine.
-double Minimum(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
-BENCHMARK(BM_ImageMatchOpen_ShippedDatabase)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1)
-    ->Repetitions(5)->ReportAggregatesOnly(true)->ComputeStatistics("min", Minimum);
-BENCHMARK(BM_ImageMatchOpen_FourLargestPortraits)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1)
-    ->Repetitions(5)->ReportAggregatesOnly(true)->ComputeStatistics("min", Minimum);
+double Minimum(const std::vector<double>& v)
+{
+    return *std::min_element(v.begin(), v.end());
+}
+BENCHMARK(BM_ImageMatchOpen_ShippedDatabase)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("min", Minimum);
+BENCHMARK(BM_ImageMatchOpen_FourLargestPortraits)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("min", Minimum);
 
 }  // namespace
 

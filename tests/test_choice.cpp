@@ -72,13 +72,19 @@ std::function<Move(GameState&)> ask(int type, int right, std::vector<int> picks,
 QString geometry(QWidget* form, const GameState& s)
 {
     const auto& m = s.settings.WindowMemory;
-    QString out = QString("%1x%2 %3x%4 %5x%6 |").arg(outerWidthTwips(form)).arg(outerHeightTwips(form))
-                      .arg(m[0].Width).arg(m[0].Height).arg(m[1].Width).arg(m[1].Height);
+    QString out = QString("%1x%2 %3x%4 %5x%6 |")
+                      .arg(outerWidthTwips(form))
+                      .arg(outerHeightTwips(form))
+                      .arg(m[0].Width)
+                      .arg(m[0].Height)
+                      .arg(m[1].Width)
+                      .arg(m[1].Height);
     for (const char* name : {"Frame1", "Text1", "choice0", "List1", "Label1"})
         if (auto* c = form->findChild<QWidget*>(name)) {
             const QRect g = c->geometry();
             const bool label = c->inherits("QLabel"), wraps = c->property("wordWrap").toBool();
-            out += QString(" %1,%2").arg(g.x()).arg(g.y()) + (label && !wraps ? "" : QString(",%1").arg(g.width())) +
+            out += QString(" %1,%2").arg(g.x()).arg(g.y()) +
+                   (label && !wraps ? "" : QString(",%1").arg(g.width())) +
                    (label ? "" : QString(",%1").arg(g.height()));
         }
     return out;
@@ -94,67 +100,110 @@ private slots:
         // Each game: its questions; what is expected, one line a section (what the screens showed; each
         // score window's title, result and score line; the messages; the weights of items 1-14; the log;
         // the sounds played); the last fixture item the game may draw (the items after it are left out).
-        const std::vector<std::tuple<std::vector<std::function<Move(GameState&)>>, std::string, int>> games = {
-            // Help, a right answer (a second press is too late); events brought into order by push-up clicks (the top
-            // line does nothing).
-            {{ask(3, 2, {Grant, Lee, Sherman, Jackson, Barton}, "cmdhelp ? choice2 choice0"),
-              ask(10, -1, {Emancipation, Sumter, Assassination, Antietam, Atlanta},
-                  "Command2 s0 s1 s1 s1 s3 s2 s4 Command1 ?")},
-             "Who was William T. Sherman?|Sort Events by date, earliest on top|Click to push an item up one slot|Fort "
-             "Sumter|Antietam|Emancipation Proclamation|Atlanta|Lincoln's assassination|10pt\nResults for Who was?| "
-             "Correct, +5 pts|Current score: 5 of 5  (100%)|Results for Sorting Events by date|*** All correct!\r\n*** "
-             "10 of 10 correct, scored 20|Current score: 25 of 25  (100%)\nClick on the best description.\r\nClick on "
-             "skip to move to the next question|Sort the items listed.  Click on a line to move that item up one "
-             "level.  When all are in position, click 'Done'|You scored 25 out of 25 (100%)\n10 1 5 1 1 0 0 13 0 5 0 "
-             "17 18 1\n---- Question 1|Multiple Choice|---- Question 2|Items to sort by Events by date|Emancipation "
-             "Proclamation|Fort Sumter|Lincoln's assassination|Antietam|Atlanta| *** All Correct!\n5", FixtureCount},
-            // A wrong answer with the right button; a reversed list; keys that do not answer, then the close box.
-            {{ask(1, 0, {Davis, Barton, Jackson, Sherman, Lee}, "choice4/R"),
-              ask(9, -1, {Bentonville, Atlanta, Gettysburg, Antietam, BullRun}, "Command1"),
-              ask(6, 2, {Sumter, Emancipation, Assassination, Atlanta, Gettysburg}, "Down Space ? x")},
-             "What happened on April 14, 1865?\nResults for Dates for person|Sorry, the answer was 1808 to 1889|"
-             "Current score: 0 of 5  (0%)|Results for Sorting Battles by date| \r\nBentonville 1865 > Atlanta "
-             "1864\r\nBentonville 1865 > Gettysburg 1863\r\nBentonville 1865 > Antietam 1862\r\nBentonville 1865 > "
-             "First Bull Run 1861\r\nAtlanta 1864 > Gettysburg 1863\r\nAtlanta 1864 > Antietam 1862\r\nAtlanta 1864 > "
-             "First Bull Run 1861\r\nGettysburg 1863 > Antietam 1862\r\nGettysburg 1863 > First Bull Run "
-             "1861\r\nAntietam 1862 > First Bull Run 1861\r\n*** 0 of 10 correct, scored 0|Current score: 0 of 25  "
-             "(0%)\nYou scored 0 out of 25 (0%)\n0 0 1 1 1 9 0 0 1 1 6 10 1 1\n---- Question 1|Multiple Choice|Which "
-             "dates match Jefferson Davis? 1808 to 1889|---- Question 2|Items to sort by Battles by date|Bentonville|"
-             "Atlanta|Gettysburg|Antietam|First Bull Run|Bentonville 1865 > Atlanta 1864|Bentonville 1865 > Gettysburg "
-             "1863|Bentonville 1865 > Antietam 1862|Bentonville 1865 > First Bull Run 1861|Atlanta 1864 > Gettysburg "
-             "1863|Atlanta 1864 > Antietam 1862|Atlanta 1864 > First Bull Run 1861|Gettysburg 1863 > Antietam 1862|"
-             "Gettysburg 1863 > First Bull Run 1861|Antietam 1862 > First Bull Run 1861|---- Question 3|Multiple "
-             "Choice\n8", FixtureCount},
-            // The description screen; a list scored as picked, three pairs out of order; Escape on it.
-            {{ask(5, 2, {Sumter, Emancipation, Assassination, BullRun, Antietam}, "? choice4"),
-              ask(8, -1, {Sherman, Lee, Davis, Jackson, Barton}, "Command1"),
-              ask(5, 0, {Gettysburg, Atlanta, Bentonville, Assassination, Antietam}, "Esc")},
-             "Choose the event for this description|The President was shot at Ford's Theatre\nResults for Event based "
-             "on desc|Sorry, the answer was Lincoln's assassination|Current score: 0 of 5  (0%)|Results for Sorting "
-             "People by date| \r\nWilliam T. Sherman 1820 > Robert E. Lee 1807\r\nWilliam T. Sherman 1820 > Jefferson "
-             "Davis 1808\r\nThomas J. Jackson 1824 > Clara Barton 1821\r\n*** 7 of 10 correct, scored 14|Current "
-             "score: 14 of 25  (56%)\nYou scored 14 out of 25 (56%)\n0 12 16 0 0 8 1 1 10 1 1 10 1 1\n---- Question 1|"
-             "Multiple Choice|Choose the event for this description Lincoln's assassination|---- Question 2|Items to "
-             "sort by People by date|William T. Sherman|Robert E. Lee|Jefferson Davis|Thomas J. Jackson|Clara Barton|"
-             "William T. Sherman 1820 > Robert E. Lee 1807|William T. Sherman 1820 > Jefferson Davis 1808|Thomas J. "
-             "Jackson 1824 > Clara Barton 1821|---- Question 3|Multiple Choice\n8", FixtureCount},
-            // A wrong date; a right description with the right button; Escape on the sorting screen.
-            {{ask(2, 1, {BullRun, Sumter, Emancipation, Antietam, Assassination}, "choice3"),
-              ask(4, 3, {Gettysburg, Atlanta, Bentonville, Sumter, Antietam}, "? choice3/R"),
-              ask(8, -1, {Grant, Lee, Sherman, Jackson, Barton}, "Esc")},
-             "Describe Fort Sumter?\nResults for Dates for event|Sorry, the answer was April 12, 1861|Current score: 0 "
-             "of 5  (0%)|Results for Describe event?| Correct, +5 pts|Current score: 5 of 10  (50%)\nYou scored 5 out "
-             "of 10 (50%)\n10 1 1 1 1 0 10 1 10 1 1 5 1 1\n---- Question 1|Multiple Choice|Which date(s) match Fort "
-             "Sumter? April 12, 1861|---- Question 2|Multiple Choice|---- Question 3|Items to sort by People by date|"
-             "Ulysses S. Grant|Robert E. Lee|William T. Sherman|Thomas J. Jackson|Clara Barton\n8 5", FixtureCount},
-            // Skip; then one battle only, so the picker fills no slot but the first: the others stand for the empty
-            // item 0, not for what the skipped question left there (Lee keeps his weight).
-            {{ask(3, 0, {Grant, Lee, Sherman, Jackson, Barton}, "Command1"), ask(7, 0, {BullRun}, "choice1")},
-             "\nResults for Which battle did these commanders fight?|Sorry, the answer was McDowell, Beauregard|"
-             "Current score: 0 of 5  (0%)\nYou scored 0 out of 5 (0%)\n10 1 1 1 1 0 9 0 0 0 0 0 0 0\n---- Question 1|"
-             "Multiple Choice|---- Question 2|Multiple Choice|Which commanders fought First Bull Run? McDowell, "
-             "Beauregard\n8", BullRun},
-        };
+        const std::vector<std::tuple<std::vector<std::function<Move(GameState&)>>, std::string, int>> games =
+            {
+                // Help, a right answer (a second press is too late); events brought into order by push-up
+                // clicks (the top
+                // line does nothing).
+                {{ask(3, 2, {Grant, Lee, Sherman, Jackson, Barton}, "cmdhelp ? choice2 choice0"),
+                  ask(10, -1, {Emancipation, Sumter, Assassination, Antietam, Atlanta},
+                      "Command2 s0 s1 s1 s1 s3 s2 s4 Command1 ?")},
+                 "Who was William T. Sherman?|Sort Events by date, earliest on top|Click to push an item up "
+                 "one slot|Fort "
+                 "Sumter|Antietam|Emancipation Proclamation|Atlanta|Lincoln's assassination|10pt\nResults "
+                 "for Who was?| "
+                 "Correct, +5 pts|Current score: 5 of 5  (100%)|Results for Sorting Events by date|*** All "
+                 "correct!\r\n*** "
+                 "10 of 10 correct, scored 20|Current score: 25 of 25  (100%)\nClick on the best "
+                 "description.\r\nClick on "
+                 "skip to move to the next question|Sort the items listed.  Click on a line to move that "
+                 "item up one "
+                 "level.  When all are in position, click 'Done'|You scored 25 out of 25 (100%)\n10 1 5 1 1 "
+                 "0 0 13 0 5 0 "
+                 "17 18 1\n---- Question 1|Multiple Choice|---- Question 2|Items to sort by Events by "
+                 "date|Emancipation "
+                 "Proclamation|Fort Sumter|Lincoln's assassination|Antietam|Atlanta| *** All Correct!\n5",
+                 FixtureCount},
+                // A wrong answer with the right button; a reversed list; keys that do not answer, then the
+                // close box.
+                {{ask(1, 0, {Davis, Barton, Jackson, Sherman, Lee}, "choice4/R"),
+                  ask(9, -1, {Bentonville, Atlanta, Gettysburg, Antietam, BullRun}, "Command1"),
+                  ask(6, 2, {Sumter, Emancipation, Assassination, Atlanta, Gettysburg}, "Down Space ? x")},
+                 "What happened on April 14, 1865?\nResults for Dates for person|Sorry, the answer was 1808 "
+                 "to 1889|"
+                 "Current score: 0 of 5  (0%)|Results for Sorting Battles by date| \r\nBentonville 1865 > "
+                 "Atlanta "
+                 "1864\r\nBentonville 1865 > Gettysburg 1863\r\nBentonville 1865 > Antietam "
+                 "1862\r\nBentonville 1865 > "
+                 "First Bull Run 1861\r\nAtlanta 1864 > Gettysburg 1863\r\nAtlanta 1864 > Antietam "
+                 "1862\r\nAtlanta 1864 > "
+                 "First Bull Run 1861\r\nGettysburg 1863 > Antietam 1862\r\nGettysburg 1863 > First Bull Run "
+                 "1861\r\nAntietam 1862 > First Bull Run 1861\r\n*** 0 of 10 correct, scored 0|Current "
+                 "score: 0 of 25  "
+                 "(0%)\nYou scored 0 out of 25 (0%)\n0 0 1 1 1 9 0 0 1 1 6 10 1 1\n---- Question 1|Multiple "
+                 "Choice|Which "
+                 "dates match Jefferson Davis? 1808 to 1889|---- Question 2|Items to sort by Battles by "
+                 "date|Bentonville|"
+                 "Atlanta|Gettysburg|Antietam|First Bull Run|Bentonville 1865 > Atlanta 1864|Bentonville "
+                 "1865 > Gettysburg "
+                 "1863|Bentonville 1865 > Antietam 1862|Bentonville 1865 > First Bull Run 1861|Atlanta 1864 "
+                 "> Gettysburg "
+                 "1863|Atlanta 1864 > Antietam 1862|Atlanta 1864 > First Bull Run 1861|Gettysburg 1863 > "
+                 "Antietam 1862|"
+                 "Gettysburg 1863 > First Bull Run 1861|Antietam 1862 > First Bull Run 1861|---- Question "
+                 "3|Multiple "
+                 "Choice\n8",
+                 FixtureCount},
+                // The description screen; a list scored as picked, three pairs out of order; Escape on it.
+                {{ask(5, 2, {Sumter, Emancipation, Assassination, BullRun, Antietam}, "? choice4"),
+                  ask(8, -1, {Sherman, Lee, Davis, Jackson, Barton}, "Command1"),
+                  ask(5, 0, {Gettysburg, Atlanta, Bentonville, Assassination, Antietam}, "Esc")},
+                 "Choose the event for this description|The President was shot at Ford's Theatre\nResults "
+                 "for Event based "
+                 "on desc|Sorry, the answer was Lincoln's assassination|Current score: 0 of 5  (0%)|Results "
+                 "for Sorting "
+                 "People by date| \r\nWilliam T. Sherman 1820 > Robert E. Lee 1807\r\nWilliam T. Sherman "
+                 "1820 > Jefferson "
+                 "Davis 1808\r\nThomas J. Jackson 1824 > Clara Barton 1821\r\n*** 7 of 10 correct, scored "
+                 "14|Current "
+                 "score: 14 of 25  (56%)\nYou scored 14 out of 25 (56%)\n0 12 16 0 0 8 1 1 10 1 1 10 1 "
+                 "1\n---- Question 1|"
+                 "Multiple Choice|Choose the event for this description Lincoln's assassination|---- "
+                 "Question 2|Items to "
+                 "sort by People by date|William T. Sherman|Robert E. Lee|Jefferson Davis|Thomas J. "
+                 "Jackson|Clara Barton|"
+                 "William T. Sherman 1820 > Robert E. Lee 1807|William T. Sherman 1820 > Jefferson Davis "
+                 "1808|Thomas J. "
+                 "Jackson 1824 > Clara Barton 1821|---- Question 3|Multiple Choice\n8",
+                 FixtureCount},
+                // A wrong date; a right description with the right button; Escape on the sorting screen.
+                {{ask(2, 1, {BullRun, Sumter, Emancipation, Antietam, Assassination}, "choice3"),
+                  ask(4, 3, {Gettysburg, Atlanta, Bentonville, Sumter, Antietam}, "? choice3/R"),
+                  ask(8, -1, {Grant, Lee, Sherman, Jackson, Barton}, "Esc")},
+                 "Describe Fort Sumter?\nResults for Dates for event|Sorry, the answer was April 12, "
+                 "1861|Current score: 0 "
+                 "of 5  (0%)|Results for Describe event?| Correct, +5 pts|Current score: 5 of 10  (50%)\nYou "
+                 "scored 5 out "
+                 "of 10 (50%)\n10 1 1 1 1 0 10 1 10 1 1 5 1 1\n---- Question 1|Multiple Choice|Which date(s) "
+                 "match Fort "
+                 "Sumter? April 12, 1861|---- Question 2|Multiple Choice|---- Question 3|Items to sort by "
+                 "People by date|"
+                 "Ulysses S. Grant|Robert E. Lee|William T. Sherman|Thomas J. Jackson|Clara Barton\n8 5",
+                 FixtureCount},
+                // Skip; then one battle only, so the picker fills no slot but the first: the others stand for
+                // the empty
+                // item 0, not for what the skipped question left there (Lee keeps his weight).
+                {{ask(3, 0, {Grant, Lee, Sherman, Jackson, Barton}, "Command1"),
+                  ask(7, 0, {BullRun}, "choice1")},
+                 "\nResults for Which battle did these commanders fight?|Sorry, the answer was McDowell, "
+                 "Beauregard|"
+                 "Current score: 0 of 5  (0%)\nYou scored 0 out of 5 (0%)\n10 1 1 1 1 0 9 0 0 0 0 0 0 "
+                 "0\n---- Question 1|"
+                 "Multiple Choice|---- Question 2|Multiple Choice|Which commanders fought First Bull Run? "
+                 "McDowell, "
+                 "Beauregard\n8",
+                 BullRun},
+            };
         for (const auto& [questions, expected, items] : games) {
             ProgramDir dir;
             TestState ts;

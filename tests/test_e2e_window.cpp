@@ -21,7 +21,10 @@ using namespace bellarune::test;
 
 namespace {
 
-QString run(const QString& program, const QStringList& args) { return runProgram(program, args, 15000).second.trimmed(); }
+QString run(const QString& program, const QStringList& args)
+{
+    return runProgram(program, args, 15000).second.trimmed();
+}
 
 // A client window's outer rectangle: its place from xwininfo, widened by the frame the window
 // manager reports (left, right, top, bottom). Empty for a window without a title bar.
@@ -30,16 +33,19 @@ QRect outer(qulonglong win)
     const auto m = QRegularExpression("X: +(-?\\d+).*?Y: +(-?\\d+).*?Width: (\\d+).*?Height: (\\d+)",
                                       QRegularExpression::DotMatchesEverythingOption)
                        .match(run("xwininfo", {"-id", QString::number(win)}));
-    const QStringList f = run("xprop", {"-id", QString::number(win), "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
+    const QStringList f =
+        run("xprop", {"-id", QString::number(win), "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
     if (f.size() != 4 || f[2].toInt() <= 0)
         return {};
     return {m.captured(1).toInt() - f[0].toInt(), m.captured(2).toInt() - f[2].toInt(),
-            m.captured(3).toInt() + f[0].toInt() + f[1].toInt(), m.captured(4).toInt() + f[2].toInt() + f[3].toInt()};
+            m.captured(3).toInt() + f[0].toInt() + f[1].toInt(),
+            m.captured(4).toInt() + f[2].toInt() + f[3].toInt()};
 }
 
 // Window memory written before every run: outer sizes in twips, a different one per slot of a
 // resizable screen (0 the choice screens, 1 sorting, 2 description matching, 8 image matching).
-const QList<QSize> kRemembered = {{9030, 7500}, {6030, 6375}, {9030, 7125}, {}, {}, {}, {}, {}, {9330, 7200}, {}};
+const QList<QSize> kRemembered = {{9030, 7500}, {6030, 6375}, {9030, 7125}, {},           {},
+                                  {},           {},           {},           {9330, 7200}, {}};
 
 // The newest visible window of that title newer than `after` (X gives a client's windows rising
 // ids); with `gone`, 0 once there is none.
@@ -64,9 +70,11 @@ struct Game {
         setItems(ts.state, items);
         // Difficulty 1 to 3 (four tries in the letter game), no sound, the sizes of kRemembered
         // (heights, then widths of slots 0, 1, 3, 2, 4, then of 5 to 9), one question type.
-        QString ini = QString("1 3 %1 1\r\n0 0 8 8\r\nzelback.jpg\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n7500 6375 0 7125 0\r\n"
-                              "9030 6030 0 9030 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 7200 0\r\n0 0 0 9330 0\r\n")
-                          .arg(questions);
+        QString ini =
+            QString(
+                "1 3 %1 1\r\n0 0 8 8\r\nzelback.jpg\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n7500 6375 0 7125 0\r\n"
+                "9030 6030 0 9030 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 7200 0\r\n0 0 0 9330 0\r\n")
+                .arg(questions);
         ini += QString("0\r\n").repeated(type) + "-1\r\n" + QString("0\r\n").repeated(16 - type);
         dir.copyGame();
         dir.write("zel.dat", FormatItemFile(ts.state.table));
@@ -90,7 +98,8 @@ struct Game {
             const QString arg = step.trimmed().mid(2);
             const QStringList n = arg.split(' ');
             const auto at = [&](int i) {  // twips to pixels at 96 dpi
-                return QStringList{"mousemove", "--window", QString::number(w), QString::number(n[i].toInt() / 15),
+                return QStringList{"mousemove", "--window", QString::number(w),
+                                   QString::number(n[i].toInt() / 15),
                                    QString::number(n[i + 1].toInt() / 15)};
             };
             const char op = step.trimmed().at(0).toLatin1();
@@ -105,17 +114,24 @@ struct Game {
             w = op == 'b' ? wait(arg) : op == 'm' ? menu : w;
             QVERIFY2(op != 'g' || !wait(arg, 0, true), qPrintable(step));
             if (op == 'c' || op == 'd' || op == 'k' || op == 't' || op == 'r') {
-                run("xdotool", op == 'c'   ? at(0) << "click" << "1"
-                               : op == 'd' ? at(0) << "mousedown" << "1" << "sleep" << "0.1" << at(2) << "sleep"
-                                                   << "0.1" << "mouseup" << "1"
+                run("xdotool", op == 'c' ? at(0) << "click"
+                                                 << "1"
+                               : op == 'd' ? at(0) << "mousedown"
+                                                   << "1"
+                                                   << "sleep"
+                                                   << "0.1" << at(2) << "sleep"
+                                                   << "0.1"
+                                                   << "mouseup"
+                                                   << "1"
                                : op == 't' ? QStringList{"type", "--delay", "30", arg}
                                : op == 'r' ? QStringList{"windowsize", QString::number(w), n[0], n[1]}
                                            : QStringList{"key", "--delay", "60"} + n);
                 QThread::msleep(150);  // handled before the next look
             }
             if (op == 's' || op == 'W' || op == 'w')  // every window opened, and where the script asks
-                QGuiApplication::primaryScreen()->grabWindow(0).save(QString("%1/../e2e-artifacts/%2-%3.png")
-                    .arg(gameDir(), tag, op == 's' ? arg : QString::number(k) + "-" + arg.left(12)));
+                QGuiApplication::primaryScreen()->grabWindow(0).save(
+                    QString("%1/../e2e-artifacts/%2-%3.png")
+                        .arg(gameDir(), tag, op == 's' ? arg : QString::number(k) + "-" + arg.left(12)));
             if (op == 'z')
                 QCOMPARE(outer(w).size() * 15, sizes[n[0].toInt()]);
             if (op == 'r') {
@@ -132,7 +148,8 @@ struct Game {
         LoadSettings(dir.file("zel.INI").toStdString(), s);
         QList<QSize> sizes;
         for (const WindowMemoryRecord& r : s.WindowMemory)
-            sizes << (r.Width || r.Height ? QSize(r.Width, r.Height) : QSize());  // the unused slots hold 0 by 0
+            sizes << (r.Width || r.Height ? QSize(r.Width, r.Height)
+                                          : QSize());  // the unused slots hold 0 by 0
         return sizes.mid(0, 10);
     }
     ProgramDir dir;
@@ -152,7 +169,8 @@ void checkControlsInside(QWidget* form)
             continue;  // hidden, or a container whose controls are checked themselves
         const QString name = form->objectName() + "." + w->objectName();
         const bool outside = QStringList{"qsort.Label1", "qsort.Label2", "qmatch.Label4"}.contains(name);
-        QVERIFY2(form->rect().contains(QRect(w->mapTo(form, QPoint()), w->size())) != outside, qPrintable(name));
+        QVERIFY2(form->rect().contains(QRect(w->mapTo(form, QPoint()), w->size())) != outside,
+                 qPrintable(name));
     }
 }
 
@@ -165,7 +183,8 @@ private slots:
     {
         if (qEnvironmentVariable("QT_QPA_PLATFORM") != "xcb")
             QSKIP("Xvfb and openbox are needed");
-        QTRY_VERIFY_WITH_TIMEOUT(run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"),
+                                 10000);
         QDir(gameDir() + "/../e2e-artifacts").removeRecursively();
         QDir().mkpath(gameDir() + "/../e2e-artifacts");
     }
@@ -181,24 +200,29 @@ private slots:
         QTest::newRow("3 mchoice")
             << "W Multiple Choice; z 0; r 660 500; c 1180 2312; W Score; c 847 4387;"
                "W Multiple Choice; z 0; c 1180 2312"
-            << QString("---- Question 1#Multiple Choice(#%1)?#---- Question 2#Multiple Choice(#%1)?").arg(who);
+            << QString("---- Question 1#Multiple Choice(#%1)?#---- Question 2#Multiple Choice(#%1)?")
+                   .arg(who);
         // Option 1 in the right half: the panel at 40, the options at half its width 8950 + 300.
-        QTest::newRow("5 quote") << "W Multiple Choice; z 0; c 6752 3692"
+        QTest::newRow("5 quote")
+            << "W Multiple Choice; z 0; c 6752 3692"
             << "---- Question 1#Multiple Choice(#Choose the event for this description " + name + ")?";
         // The panel at 0 (kept at 0 or more), 420; lines 1 and 2 (22 pixels high) pushed up; Done.
-        QTest::newRow("8 qsort")
-            << "W Sort; z 1; c 2000 2475; c 2000 2805; s pushed; c 3607 5407"
-            << QString("---- Question 1#Items to sort by People by date(#%1){5}"
-                       "((#%1 \\d+ > %1 \\d+)+|# \\*\\*\\* All Correct!)").arg(name);
+        QTest::newRow("8 qsort") << "W Sort; z 1; c 2000 2475; c 2000 2805; s pushed; c 3607 5407"
+                                 << QString(
+                                        "---- Question 1#Items to sort by People by date(#%1){5}"
+                                        "((#%1 \\d+ > %1 \\d+)+|# \\*\\*\\* All Correct!)")
+                                        .arg(name);
         // The frame at 50, 50: bar 0 dragged onto the bottom box, bar 1 clicked onto box 3; Done.
         QTest::newRow("11 qmatch")
             << "W Match 'em; z 2; d 6777 1707 1050 5757; c 6417 1347; c 1050 4917; s placed; c 3657 6357"
-            << QString("---- Question 1#Match commanders and battles#(%1)#(%1)(#%1){3}(#\\2 = %1)?#\\1 = %1").arg(name);
-        // The frame at 50, 50, pictures 2500 square: bar 0 dragged onto the lower right one, bar 3's.
-        QTest::newRow("14 imatch")
-            << "W Match 'em; z 8; d 1650 5975 5915 4240; s placed; c 3960 6487"
-            << QString("---- Question 1#Match Match battles and states#(%1)(#%1){2}#(%1)#\\1 placed on image of \\3")
+            << QString("---- Question 1#Match commanders and battles#(%1)#(%1)(#%1){3}(#\\2 = %1)?#\\1 = %1")
                    .arg(name);
+        // The frame at 50, 50, pictures 2500 square: bar 0 dragged onto the lower right one, bar 3's.
+        QTest::newRow("14 imatch") << "W Match 'em; z 8; d 1650 5975 5915 4240; s placed; c 3960 6487"
+                                   << QString(
+                                          "---- Question 1#Match Match battles and "
+                                          "states#(%1)(#%1){2}#(%1)#\\1 placed on image of \\3")
+                                          .arg(name);
         // Robert E. Lee: two wrong letters, one of them twice, a digit ("Press a letter, only"), the word.
         QTest::newRow("16 nameme")
             << "W Name Me -- Press the letter keys to enter my name...; k z q z 1; w Bellarune Game;"
@@ -211,8 +235,10 @@ private slots:
         const int type = QString(QTest::currentDataTag()).section(' ', 0, 0).toInt();
         QFETCH(QString, script);
         QFETCH(QString, log);
-        Game g(type, type == 3 ? 2 : 1, type == 16 ? std::vector<ItemRecord>{fixtureItems()[Lee - 1]} : fixtureItems());
-        g.play("W Bellarune Game; c 967 3547;" + script + "; W Score; c 847 4387; w Bellarune Game; k Return; m;"
+        Game g(type, type == 3 ? 2 : 1,
+               type == 16 ? std::vector<ItemRecord>{fixtureItems()[Lee - 1]} : fixtureItems());
+        g.play("W Bellarune Game; c 967 3547;" + script +
+               "; W Score; c 847 4387; w Bellarune Game; k Return; m;"
                "c 4927 3547");
         const QString played = QString::fromLatin1(g.dir.read("zelquiz.log").c_str()).split("\r\n").join('#');
         QVERIFY2(played.contains(QRegularExpression("^" + log + "#$")), qPrintable(played));
@@ -224,11 +250,13 @@ private slots:
         Game g(3, 4);
         // Questions: 25 typed shows 10, one step down; categories 1 and 3 (lines 24 pixels high),
         // log "Only incorrect"; in the editor Next shows Robert E. Lee, whose description is retyped.
-        g.play("W Bellarune Game; c 3937 3547; s about; c 1957 3547; W Bellarune Game Setup; c 1807 1927;"
-               "k ctrl+a 2 5; c 2280 2050; c 3240 420; c 3240 1140; c 360 3907; s changed; c 787 5467; W Edit;"
-               "c 8227 4687; c 2707 2242; k ctrl+a; t Changed by the owner; s edited; c 8227 3967;"
-               "w Store list to file; k Return; b Edit; c 8227 6007; g Edit; b Bellarune Game Setup; c 3547 5467;"
-               "g Bellarune Game Setup; m; c 4927 3547");
+        g.play(
+            "W Bellarune Game; c 3937 3547; s about; c 1957 3547; W Bellarune Game Setup; c 1807 1927;"
+            "k ctrl+a 2 5; c 2280 2050; c 3240 420; c 3240 1140; c 360 3907; s changed; c 787 5467; W Edit;"
+            "c 8227 4687; c 2707 2242; k ctrl+a; t Changed by the owner; s edited; c 8227 3967;"
+            "w Store list to file; k Return; b Edit; c 8227 6007; g Edit; b Bellarune Game Setup; c 3547 "
+            "5467;"
+            "g Bellarune Game Setup; m; c 4927 3547");
         Settings s;
         QVERIFY(LoadSettings(g.dir.file("zel.INI").toStdString(), s));
         QCOMPARE(QList<int>({s.QuestionsPerGame, s.LogLevel, s.CategoryEnabled[1], s.CategoryEnabled[3]}),
@@ -252,7 +280,10 @@ private slots:
         ts.state.settings.QuestionsPerGame = 1;
         for (int type : {3, 5, 8, 11, 14, 16}) {
             ts.state.rng.queue({typeOf(type)});
-            playGame(ts, {[](QWidget* w) { checkControlsInside(w); w->close(); }});
+            playGame(ts, {[](QWidget* w) {
+                         checkControlsInside(w);
+                         w->close();
+                     }});
         }
         checkControlsInside(std::make_unique<Setup>(ts.state).get());
         // The editor holds the maximum difficulty at 3 while it is open and gives it back on closing.
@@ -269,11 +300,13 @@ private slots:
 int main(int argc, char* argv[])
 {
     int n = 140;
-    while (QFile::exists(QString("/tmp/.X%1-lock").arg(n)) || QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)))
+    while (QFile::exists(QString("/tmp/.X%1-lock").arg(n)) ||
+           QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)))
         ++n;
     const QString display = QString(":%1").arg(n);
     qint64 pids[2] = {0, 0};
-    if (QProcess::startDetached("Xvfb", {display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}, {}, pids)) {
+    if (QProcess::startDetached("Xvfb", {display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}, {},
+                                pids)) {
         for (int i = 0; i < 100 && !QFile::exists("/tmp/.X11-unix/X" + display.mid(1)); ++i)
             QThread::msleep(50);
         qputenv("DISPLAY", display.toLatin1());

@@ -1,10 +1,10 @@
-// The owner's files under faults: a writer killed at random moments, a full disk, a read-only program directory.
-// (Missing, empty, cut, overlong and garbage data files are in test_data.)
+// The owner's files under faults: a writer killed at random moments, a full disk, a read-only program
+// directory. (Missing, empty, cut, overlong and garbage data files are in test_data.)
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <QProcess>
 #include <QtTest>
 #include <csignal>
-#include <sys/mount.h>
-#include <sys/resource.h>
 
 #include "app/mainmenu.h"
 #include "testsupport.h"
@@ -24,7 +24,8 @@ private slots:
         for (int round = 0; round < 30; ++round) {
             // Once the files are there, a kill at any moment must leave each of them whole.
             writer.start();
-            QTRY_VERIFY(writer.state() == QProcess::Running && dir.exists("zel.dat") && dir.exists("zel.INI"));
+            QTRY_VERIFY(writer.state() == QProcess::Running && dir.exists("zel.dat") &&
+                        dir.exists("zel.INI"));
             QTest::qWait(5 + round % 7 * 7);
             writer.kill();
             writer.waitForFinished();
@@ -33,12 +34,15 @@ private slots:
                     LoadSettings("zel.INI", ts.state.settings));
         }
 
-        // A full disk and a read-only directory: on a small tmpfs when the test may mount one (root), else with a
-        // file size limit and the mode bits.
+        // A full disk and a read-only directory: on a small tmpfs when the test may mount one (root), else
+        // with a file size limit and the mode bits.
         const QString game = dir.file("game");
         QVERIFY(QDir(dir.path()).mkdir("game"));
         const bool mounted = ::mount("tmpfs", qPrintable(game), "tmpfs", 0, "size=64k") == 0;
-        auto unmount = qScopeGuard([&] { if (mounted) ::umount2(qPrintable(game), MNT_DETACH); });
+        auto unmount = qScopeGuard([&] {
+            if (mounted)
+                ::umount2(qPrintable(game), MNT_DETACH);
+        });
         QDir::setCurrent(game);
         TestState ts;
         loadFixture(ts.state);
@@ -47,7 +51,8 @@ private slots:
         QVERIFY(WriteItemFile("zel.dat", ts.state.table, ts.notifier) && SaveSettings(ts.state));
         const std::string before = readAll("zel.dat") + readAll("zel.INI");
         // 400 items of 250 characters do not fit.
-        for (int i = 1; i <= 400; ++i) ts.state.table.Items[i].Description = std::string(250, 'n');
+        for (int i = 1; i <= 400; ++i)
+            ts.state.table.Items[i].Description = std::string(250, 'n');
         ts.state.table.ItemCount = 400;
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
@@ -56,7 +61,8 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &small);
         const bool written = WriteItemFile("zel.dat", ts.state.table, ts.notifier);
         setrlimit(RLIMIT_FSIZE, &saved);
-        QVERIFY(!written && !QFile::exists("zel.dat.new") && readAll("zel.dat") + readAll("zel.INI") == before);
+        QVERIFY(!written && !QFile::exists("zel.dat.new") &&
+                readAll("zel.dat") + readAll("zel.INI") == before);
         QCOMPARE(ts.notifier.messages,
                  std::vector<std::string>{mounted ? "No space left on device" : "File too large"});
 

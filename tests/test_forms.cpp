@@ -14,11 +14,14 @@ using namespace bellarune::test;
 
 namespace {
 
-constexpr const char* no = nullptr;  // a text set from the items, or a font the design does not name
+constexpr const char* no = nullptr;   // a text set from the items, or a font the design does not name
 constexpr int na = -1, B = 1, I = 2;  // na: not given (a height set by the text, a colour); bold, italic
-constexpr int rgb(int r, int g, int b) { return r << 16 | g << 8 | b; }
-constexpr int green = rgb(192, 255, 192), lgreen = rgb(128, 255, 128), yellow = rgb(255, 255, 0), cyan = rgb(128, 255, 255),
-              blue = rgb(128, 128, 255), lyellow = rgb(255, 255, 128);
+constexpr int rgb(int r, int g, int b)
+{
+    return r << 16 | g << 8 | b;
+}
+constexpr int green = rgb(192, 255, 192), lgreen = rgb(128, 255, 128), yellow = rgb(255, 255, 0),
+              cyan = rgb(128, 255, 255), blue = rgb(128, 128, 255), lyellow = rgb(255, 255, 128);
 
 // One control: objectName, caption, tooltip, twips geometry, font ("Serif"/"Sans"/"Mono" as Liberation,
 // "" any family; point size; style), background and text colour. A form starts with the window's own
@@ -48,7 +51,8 @@ const std::vector<Row> rows = {
     {"Text1", "", "", 220, 1080, 6955, 2655},
     {"Command1", "ok", "Click here when  ready to proceed", 120, 3960, 1215, 615},
     {"Label2", "Current score: 0 of 0  (0%)", "", 1680, 3960, 5295, 615},
-    // Laid out at load and again when first shown: the panel centred at 40, 25, the options at its left + 100.
+    // Laid out at load and again when first shown: the panel centred at 40, 25, the options at its left +
+    // 100.
     {"mchoice", "Multiple Choice", "", 3, na, 8625, 6975, "Serif", 15.75, B, green},
     {"Frame1", no, "", 40, 25, 8545, 6925, "Serif", 13.5, B, green},
     {"Label1", "Who was Robert E. Lee?", "", 140, 120, 8145, na, "Sans", 15.75, B, lgreen},
@@ -82,15 +86,19 @@ const std::vector<Row> rows = {
     // Frame 8825 x 6545 centred at 50, 50; boxes at the frame's left + 100, 8425 wide.
     {"qmatch", "Match 'em", "", 12, na, 8925, 6645, no, 0, 0, blue},
     {"Frame1", no, "", 50, 50, 8825, 6545, no, 0, 0, blue},
-    {"Command2", "Skip", "Click here when you are ready to proceed", 4680, 6120, 1455, 375, "Sans", 12, 0, lyellow},
+    {"Command2", "Skip", "Click here when you are ready to proceed", 4680, 6120, 1455, 375, "Sans", 12, 0,
+     lyellow},
     {"cmdhelp", "Help", "", 1200, 6120, 1095, 375, "Sans", 12, 0, lyellow},
-    {"Btn10", no, "Click and drag this item to its description, below", 4800, 1440, 3855, 435, "Sans", 13.5, B, rgb(255, 128, 0)},
+    {"Btn10", no, "Click and drag this item to its description, below", 4800, 1440, 3855, 435, "Sans", 13.5,
+     B, rgb(255, 128, 0)},
     {"Btn11", no, "", 4440, 1080, 3855, 435, "Sans", 13.5, B, rgb(255, 0, 255)},
     {"Btn12", no, "", 4080, 720, 3855, 435, "Sans", 13.5, B, rgb(0, 255, 255)},
     {"Btn13", no, "", 3600, 360, 3975, 435, "Sans", 13.5, B, rgb(0, 255, 0)},
     {"Btn14", no, "", 3120, 0, 3975, 435, "Sans", 13.5, B, rgb(255, 255, 0)},
-    {"Command1", "Done", "Click here when you are ready to proceed", 2880, 6120, 1455, 375, "Sans", 12, 0, lyellow},
-    {"Label20", no, "Drag one of the colored bars to this description", 150, 2040, 8425, 615, "Sans", 12, B, rgb(255, 128, 255), 0},
+    {"Command1", "Done", "Click here when you are ready to proceed", 2880, 6120, 1455, 375, "Sans", 12, 0,
+     lyellow},
+    {"Label20", no, "Drag one of the colored bars to this description", 150, 2040, 8425, 615, "Sans", 12, B,
+     rgb(255, 128, 255), 0},
     {"Label21", no, "", 150, 2790, 8425, 615, "Sans", 12, B, rgb(255, 128, 255), 0},
     {"Label22", no, "", 150, 3645, 8425, 615, "Sans", 12, B, rgb(255, 128, 255), 0},
     {"Label23", no, "", 150, 4560, 8425, 615, "Sans", 12, B, rgb(255, 128, 255), 0},
@@ -101,13 +109,19 @@ const std::vector<Row> rows = {
     // buttons at 6635 - 850 (Done at 7530 / 3 + 500), bars at 6635 - 1400 and 50 + 300 + i * 7530 / 4.
     {"imatch", "Match 'em", "", 15, na, 8880, 6735, no, 0, 0, blue},
     {"Frame1", no, "", 50, 50, 8780, 6635, no, 0, 0, blue},
-    {"Command2", "Skip", "Click here when you are ready to proceed", 5520, 5785, 1455, 375, "Sans", 12, 0, lyellow},
+    {"Command2", "Skip", "Click here when you are ready to proceed", 5520, 5785, 1455, 375, "Sans", 12, 0,
+     lyellow},
     {"cmdhelp", "Help", "", 500, 5785, 1095, 375, "Sans", 12, 0, lyellow},
-    {"Btn10", "Ulysses S. Grant", "Click and drag this item to its description, below", 350, 5235, 2500, 450, "Sans", 12, B, rgb(255, 128, 0)},
-    {"Btn11", "Robert E. Lee", "Click and drag this item to its description, below", 2232, 5235, 2500, 450, "Sans", 14, B, rgb(255, 0, 255)},
-    {"Btn12", "William T. Sherman", "Click and drag this item to its description, below", 4115, 5235, 2500, 450, "Sans", 10, B, rgb(0, 255, 255)},
-    {"Btn13", "Thomas J. Jackson", "Click and drag this item to its description, below", 5997, 5235, 2500, 450, "Sans", 12, B, rgb(0, 255, 0)},
-    {"Command1", "Done", "Click here when you are ready to proceed", 3010, 5785, 1500, 375, "Sans", 12, 0, lyellow},
+    {"Btn10", "Ulysses S. Grant", "Click and drag this item to its description, below", 350, 5235, 2500, 450,
+     "Sans", 12, B, rgb(255, 128, 0)},
+    {"Btn11", "Robert E. Lee", "Click and drag this item to its description, below", 2232, 5235, 2500, 450,
+     "Sans", 14, B, rgb(255, 0, 255)},
+    {"Btn12", "William T. Sherman", "Click and drag this item to its description, below", 4115, 5235, 2500,
+     450, "Sans", 10, B, rgb(0, 255, 255)},
+    {"Btn13", "Thomas J. Jackson", "Click and drag this item to its description, below", 5997, 5235, 2500,
+     450, "Sans", 12, B, rgb(0, 255, 0)},
+    {"Command1", "Done", "Click here when you are ready to proceed", 3010, 5785, 1500, 375, "Sans", 12, 0,
+     lyellow},
     {"Image10", no, "", 720, 240, 2267, 2267},
     {"Image11", no, "", 4390, 240, 2267, 2267},
     {"Image12", no, "", 720, 2707, 2267, 2267},
@@ -150,13 +164,15 @@ const std::vector<Row> rows = {
     {"txtCampaign", "", "", 3480, 840, 2895, 375, "Sans", 9.75, B},
     {"Date", "Date", "Text form of date", 120, 1440, 735, 375, "Sans", 13.5},
     {"Text3", "", "", 960, 1440, 3615, 390, "Sans", 12, B},
-    {"txtDesc", "Took Vicksburg and accepted Lee's surrender", "Description of person or event", 120, 1920, 5175, 645, "Sans", 12},
+    {"txtDesc", "Took Vicksburg and accepted Lee's surrender", "Description of person or event", 120, 1920,
+     5175, 645, "Sans", 12},
     {"Image1", no, "", 120, 2760, 3615, 3615},
     {"cmbST", no, "", 3960, 2760, 2175, 420, "Sans", 12},
     {"Label1", "image file", "", 3960, 3720, 1095, 375, "Sans", 12},
     {"Text4", "grant.jpg", "", 5400, 3720, 2175, 375},
     {"Label2", "Battle commanders ", "Commanders in battle, or office or rank  held", 3840, 4680, 3855, 375},
-    {"txtCmdr", "General-in-chief", "Commanders in battle, or office or rank  held", 3840, 4920, 3735, 420, "Sans", 12},
+    {"txtCmdr", "General-in-chief", "Commanders in battle, or office or rank  held", 3840, 4920, 3735, 420,
+     "Sans", 12},
     {"Label3", "Nickname or famous quote", "Nickname", 3840, 5520, 3975, 375},
     {"txtNickname", "Unconditional Surrender", "Nickname", 3840, 5760, 3615, 420, "Sans", 12},
     {"Frame2", "Difficulty", "", 6120, 1440, 975, 975},
@@ -184,7 +200,9 @@ const std::vector<Row> rows = {
 // that work from the outer size give the values in the tables.
 const bool frameless = [] {
     static QTemporaryFile config;
-    config.open(), config.write(R"({"windowFrameMargins": false, "screens": [{"width": 800, "height": 800}]})"), config.flush();
+    config.open(),
+        config.write(R"({"windowFrameMargins": false, "screens": [{"width": 800, "height": 800}]})"),
+        config.flush();
     return qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
 }();
 
@@ -195,7 +213,10 @@ QStringList differences(QWidget* form, const std::vector<Row>& rows)
     const double pxPerTwip = QGuiApplication::primaryScreen()->logicalDotsPerInchX() / 1440;
     for (const Row& r : rows) {
         QWidget* w = r.t == na ? form : form->findChild<QWidget*>(r.name);
-        if (!w || w->objectName() != r.name) { out << QString(r.name) + " missing"; continue; }
+        if (!w || w->objectName() != r.name) {
+            out << QString(r.name) + " missing";
+            continue;
+        }
         QString text;
         for (const char* p : {"windowTitle", "plainText", "currentText", "title", "text"})
             text = w->property(p).isValid() ? w->property(p).toString() : text;
@@ -204,12 +225,14 @@ QStringList differences(QWidget* form, const std::vector<Row>& rows)
         const QFont f = w->font();
         const int bg = int(w->palette().color(w->backgroundRole()).rgb() & 0xffffff);
         const int fg = int(w->palette().color(w->foregroundRole()).rgb() & 0xffffff);
-        bool same = (!r.text || text == r.text) && w->toolTip() == r.tip && (r.bg == na || bg == r.bg) && (r.fg == na || fg == r.fg);
+        bool same = (!r.text || text == r.text) && w->toolTip() == r.tip && (r.bg == na || bg == r.bg) &&
+                    (r.fg == na || fg == r.fg);
         for (int k = r.t == na ? 2 : 0; k < 4; ++k)
             same = same && (want[k] == na || std::abs(got[k] - want[k] * pxPerTwip) <= 1);
         if (!same || (r.font && (!QFontInfo(f).family().endsWith(r.font) || f.pointSizeF() != r.pt ||
                                  f.bold() != bool(r.style & B) || f.italic() != bool(r.style & I))))
-            QDebug(&out.emplace_back()) << r.name << text << w->toolTip() << g << QFontInfo(f).family() << f << Qt::hex << bg << fg;
+            QDebug(&out.emplace_back())
+                << r.name << text << w->toolTip() << g << QFontInfo(f).family() << f << Qt::hex << bg << fg;
     }
     return out;
 }
@@ -235,16 +258,19 @@ private slots:
             const auto check = [&](QWidget* w) { found = differences(w, {first, last}), w->close(); };
             if (first->l != na) {
                 ts.state.settings.QuestionsPerGame = 1;
-                ts.state.settings.CategoryEnabled.fill(0), ts.state.settings.CategoryEnabled[std::size_t(first->l)] = -1;
-                ts.state.rng.queue({typeOf(first->l), pickOf(Grant), pickOf(Lee), pickOf(Sherman), pickOf(Jackson)});
+                ts.state.settings.CategoryEnabled.fill(0),
+                    ts.state.settings.CategoryEnabled[std::size_t(first->l)] = -1;
+                ts.state.rng.queue(
+                    {typeOf(first->l), pickOf(Grant), pickOf(Lee), pickOf(Sherman), pickOf(Jackson)});
                 playGame(ts, {check});
             } else {
                 dir.write("zelord.txt", "Catalog\r\n");
                 std::unique_ptr<QWidget> form(new TextWindow(dir.file("zelord.txt")));
                 if (name != "textwindow")
-                    form.reset(name == "main" ? static_cast<QWidget*>(new MainMenu(ts.state, dir.path()))
-                               : name == "setup" ? static_cast<QWidget*>(new Setup(ts.state))
-                               : name == "zeledit" ? static_cast<QWidget*>(new ZelEdit(ts.state)) : new ShowScor(ts.state));
+                    form.reset(name == "main"      ? static_cast<QWidget*>(new MainMenu(ts.state, dir.path()))
+                               : name == "setup"   ? static_cast<QWidget*>(new Setup(ts.state))
+                               : name == "zeledit" ? static_cast<QWidget*>(new ZelEdit(ts.state))
+                                                   : new ShowScor(ts.state));
                 form->show(), check(form.get());
             }
             all << found, first = last;

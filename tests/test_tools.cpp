@@ -17,9 +17,10 @@ const QString kGenerator = kGame + "/../tools/assetgen/bellarune-assets";
 std::string item(const std::string& name, int type, int side, int state, int year, const std::string& picture,
                  const std::string& description, int difficulty = 1)
 {
-    return "\"" + name + "\",\"nick\",\"" + picture + "\"," + std::to_string(type) + "," + std::to_string(side) +
-           "\r\n" + std::to_string(state) + "," + std::to_string(year) + ",1870,\"May 1\",\"A vs. B\"\r\n\"" +
-           description + "\",\"camp\"\r\n0,0,0\r\n0,0,0," + std::to_string(difficulty) + "\r\n";
+    return "\"" + name + "\",\"nick\",\"" + picture + "\"," + std::to_string(type) + "," +
+           std::to_string(side) + "\r\n" + std::to_string(state) + "," + std::to_string(year) +
+           ",1870,\"May 1\",\"A vs. B\"\r\n\"" + description + "\",\"camp\"\r\n0,0,0\r\n0,0,0," +
+           std::to_string(difficulty) + "\r\n";
 }
 
 int qualifying(const QString& report, int type)
@@ -40,26 +41,31 @@ private slots:
         ProgramDir dir;
         dir.write("lee.jpg", "x");
         dir.write("Va.jpg", "x");
-        dir.write("zel.dat", item("Lee", 0, 1, 2, 1807, "lee.jpg", "General.") + item("Grant", 0, 0, 0, 1822, "", "G.") +
+        dir.write("zel.dat", item("Lee", 0, 1, 2, 1807, "lee.jpg", "General.") +
+                                 item("Grant", 0, 0, 0, 1822, "", "G.") +
                                  item("Bull Run", 1, 1, 2, 1861, "", "A battle."));
         const auto [code, out] = runProgram(kGame + "/bellarune-check", {dir.file("zel.dat")});
         QVERIFY2(code == 0 && out.contains("no problems"), qPrintable(out));
-        const std::pair<int, int> counts[] = {{1, 2}, {3, 2}, {4, 1}, {7, 1}, {12, 3}, {14, 1}, {15, 1}, {16, 1}};
+        const std::pair<int, int> counts[] = {{1, 2},  {3, 2},  {4, 1},  {7, 1},
+                                              {12, 3}, {14, 1}, {15, 1}, {16, 1}};
         for (auto [type, count] : counts)
-            QVERIFY2(qualifying(out, type) == count, qPrintable(QString("type %1 in\n%2").arg(type).arg(out)));
+            QVERIFY2(qualifying(out, type) == count,
+                     qPrintable(QString("type %1 in\n%2").arg(type).arg(out)));
     }
 
     void checkerFlagsEveryKindOfProblem()
     {
         ProgramDir dir;
         dir.write("zel.dat", item("Lee", 0, 1, 2, 1807, "missing.jpg", "") +
-                                 item("Lee", 5, 2, 17, 1600, "", "two\r\nlines", 4) + item("Bull Run", 1, 1, 2, 1861, "", "B"));
+                                 item("Lee", 5, 2, 17, 1600, "", "two\r\nlines", 4) +
+                                 item("Bull Run", 1, 1, 2, 1861, "", "B"));
         const auto [code, out] = runProgram(kGame + "/bellarune-check", {dir.file("zel.dat")});
         QCOMPARE(code, 1);
         for (const char* problem :
              {"item 1 (Lee): picture missing.jpg does not exist", "item 1 (Lee): empty description",
-              "item 2 (Lee): the same name as item 1", "item 2 (Lee): item type 5 is not 0 to 3", "side 2 is not 0 or 1",
-              "state 17 is not 0 to 16", "difficulty 4 is not 1 to 3", "item 2 (Lee): year 1600 is below 1700",
+              "item 2 (Lee): the same name as item 1", "item 2 (Lee): item type 5 is not 0 to 3",
+              "side 2 is not 0 or 1", "state 17 is not 0 to 16", "difficulty 4 is not 1 to 3",
+              "item 2 (Lee): year 1600 is below 1700",
               "item 2 (Lee): a text holds a double quote or a line break", "state map Va.jpg does not exist"})
             QVERIFY2(out.contains(problem), problem);
         dir.write("cut.dat", item("Lee", 0, 1, 2, 1807, "", "d") + "\"cut\",\"off\"");
@@ -82,19 +88,22 @@ private slots:
     void generatorWritesOnlyWhatIsMissingAndNoPeople()
     {
         ProgramDir dir;
-        dir.write("zel.dat", item("Owner's Man", 0, 0, 0, 1820, "man.jpg", "d") + item("Fight", 1, 0, 2, 1862, "fight.jpg", "d"));
+        dir.write("zel.dat", item("Owner's Man", 0, 0, 0, 1820, "man.jpg", "d") +
+                                 item("Fight", 1, 0, 2, 1862, "fight.jpg", "d"));
         dir.write("Va.jpg", "the owner's");
         dir.write("zelbuzz.wav", "the owner's");
         QCOMPARE(runProgram(kGenerator, {kSource + "/assets", dir.path()}).first, 0);
         QCOMPARE(dir.read("Va.jpg"), std::string("the owner's"));
         QCOMPARE(dir.read("zelbuzz.wav"), std::string("the owner's"));
-        QStringList pictures{"Al.jpg", "Ms.jpg", "SC.jpg", "NC.jpg", "Ga.jpg", "Pa.jpg", "Md.jpg", "Tn.jpg", "Tx.jpg",
-                             "Ar.jpg", "Mo.jpg", "Fl.jpg", "La.jpg", "Ky.jpg", "Ks-nb.jpg", "zelback.jpg", "fight.jpg"};
+        QStringList pictures{"Al.jpg", "Ms.jpg", "SC.jpg",    "NC.jpg",      "Ga.jpg",   "Pa.jpg",
+                             "Md.jpg", "Tn.jpg", "Tx.jpg",    "Ar.jpg",      "Mo.jpg",   "Fl.jpg",
+                             "La.jpg", "Ky.jpg", "Ks-nb.jpg", "zelback.jpg", "fight.jpg"};
         for (int n = 1; n <= 6; ++n)
             pictures << QString("cannon%1.jpg").arg(n);
         for (const QString& p : pictures)
             QVERIFY2(!QImage(dir.file(p)).isNull(), qPrintable(p));
-        for (const char* w : {"zelclick", "zelpick", "zeldrop", "zelletter", "zelchime", "zelfanfare", "zelmiss", "zeltick"})
+        for (const char* w :
+             {"zelclick", "zelpick", "zeldrop", "zelletter", "zelchime", "zelfanfare", "zelmiss", "zeltick"})
             QVERIFY2(dir.read(QString(w) + ".wav").rfind("RIFF", 0) == 0, w);
         // No person is drawn: neither the owner's nor one of the shipped database.
         QVERIFY(!dir.exists("man.jpg"));

@@ -92,9 +92,20 @@ void setItems(GameState& state, const std::vector<ItemRecord>& items);
 // each with date, commanders, campaign and a state of its own) and other events 12-14.
 // Every question type has at least five qualifying items (type 14 six, with distinct states).
 enum Fixture : int16_t {
-    Grant = 1, Lee, Sherman, Jackson, Barton, Davis,
-    BullRun, Antietam, Gettysburg, Atlanta, Bentonville,
-    Sumter, Emancipation, Assassination,
+    Grant = 1,
+    Lee,
+    Sherman,
+    Jackson,
+    Barton,
+    Davis,
+    BullRun,
+    Antietam,
+    Gettysburg,
+    Atlanta,
+    Bentonville,
+    Sumter,
+    Emancipation,
+    Assassination,
     FixtureCount = Assassination
 };
 const std::vector<ItemRecord>& fixtureItems();

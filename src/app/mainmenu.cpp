@@ -35,7 +35,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QFont& font)
 }
 }  // namespace
 
-MainMenu::MainMenu(GameState& state, const QString& programDir, QWidget* parent) : QWidget(parent), state_(state)
+MainMenu::MainMenu(GameState& state, const QString& programDir, QWidget* parent)
+    : QWidget(parent), state_(state)
 {
     setObjectName("main");
     Command1 = makeButton(this, "Command1", "Play", "Play the game");

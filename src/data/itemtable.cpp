@@ -111,7 +111,8 @@ bool ParseItemData(std::string_view data, ItemTable& table, Notifier& notifier)
         }
     } catch (const ReadFault& fault) {
         const int last = n - 1;
-        notifier.showMessage(fault.text + "\r\nlast item " + std::to_string(last) + " " + table.Items[last].Name);
+        notifier.showMessage(fault.text + "\r\nlast item " + std::to_string(last) + " " +
+                             table.Items[last].Name);
         table.LoadFailed = true;
         return false;
     }

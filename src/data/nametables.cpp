@@ -24,11 +24,12 @@ void NameTables::InitTables()
                          ""};
     ItemTypeNames = {"Officer", "Battle", "Other Event", "Other person", ""};
     SideNames = {"USA", "CSA", ""};
-    StateNames = {"none",      "Alabama",       "Virginia",  "Mississippi", "South Carolina", "North Carolina",
-                  "Georgia",   "Pennsylvania",  "Maryland",  "Tennessee",   "Texas",          "Arkansas",
-                  "Missouri",  "Florida",       "Louisiana", "Kentucky",    "Kansas-Nebraska", ""};
-    StateImageFiles = {"",       "Al.jpg", "Va.jpg", "Ms.jpg", "SC.jpg", "NC.jpg", "Ga.jpg", "Pa.jpg", "Md.jpg",
-                       "Tn.jpg", "Tx.jpg", "Ar.jpg", "Mo.jpg", "Fl.jpg", "La.jpg", "Ky.jpg", "Ks-nb.jpg", ""};
+    StateNames = {"none",     "Alabama",      "Virginia",  "Mississippi", "South Carolina",  "North Carolina",
+                  "Georgia",  "Pennsylvania", "Maryland",  "Tennessee",   "Texas",           "Arkansas",
+                  "Missouri", "Florida",      "Louisiana", "Kentucky",    "Kansas-Nebraska", ""};
+    StateImageFiles = {"",       "Al.jpg", "Va.jpg", "Ms.jpg", "SC.jpg",    "NC.jpg",
+                       "Ga.jpg", "Pa.jpg", "Md.jpg", "Tn.jpg", "Tx.jpg",    "Ar.jpg",
+                       "Mo.jpg", "Fl.jpg", "La.jpg", "Ky.jpg", "Ks-nb.jpg", ""};
 }
 
 }  // namespace bellarune

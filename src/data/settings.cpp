@@ -114,7 +114,8 @@ bool ParseSettings(const std::string& data, Settings& s)
     }
     for (int row = 0; row < 2; ++row) {
         const auto& slots = row == 0 ? kFirstRow : kSecondRow;
-        auto st = values(3 + row * 4), bc = values(4 + row * 4), h = values(5 + row * 4), w = values(6 + row * 4);
+        auto st = values(3 + row * 4), bc = values(4 + row * 4), h = values(5 + row * 4),
+             w = values(6 + row * 4);
         for (std::size_t i = 0; i < slots.size(); ++i) {
             WindowMemoryRecord& r = s.WindowMemory[slots[i]];
             readNum(st, i, r.WindowState, kMin16, kMax16);

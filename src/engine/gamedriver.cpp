@@ -27,8 +27,9 @@ void AskQuestions(GameState& s, const GameCallbacks& ui)
             if (s.settings.CategoryEnabled[static_cast<std::size_t>(k)] != 0)
                 ++enabled;
         if (enabled == 0) {
-            s.message(std::to_string(enabled) +
-                      "No questions possible with current selections.  Change difficulty levels or question types");
+            s.message(
+                std::to_string(enabled) +
+                "No questions possible with current selections.  Change difficulty levels or question types");
             if (ui.showSetup)
                 ui.showSetup();
         }

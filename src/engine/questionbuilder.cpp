@@ -17,29 +17,35 @@ struct TypeRule {
 };
 
 constexpr TypeRule kRules[kQuestionTypeCount + 1] = {
-    {QuestionScreen::None, Kind::Any, Dup::None},             // 0 Name
-    {QuestionScreen::MChoice, Kind::Person, Dup::None},       // 1 Dates for person
-    {QuestionScreen::MChoice, Kind::Event, Dup::DateText},    // 2 Dates for event
-    {QuestionScreen::MChoice, Kind::Person, Dup::None},       // 3 Who was?
-    {QuestionScreen::MChoice, Kind::Event, Dup::None},        // 4 Describe event?
-    {QuestionScreen::Quote, Kind::Event, Dup::None},          // 5 Event based on desc
-    {QuestionScreen::MChoice, Kind::Event, Dup::DateText},    // 6 What happened on?
-    {QuestionScreen::MChoice, Kind::BattleOnly, Dup::None},   // 7 Which battle ...
-    {QuestionScreen::QSort, Kind::Person, Dup::Year1},        // 8 People by date
-    {QuestionScreen::QSort, Kind::BattleOnly, Dup::Year1},    // 9 Battles by date
-    {QuestionScreen::QSort, Kind::Event, Dup::Year1},         // 10 Events by date
-    {QuestionScreen::QMatch, Kind::BattleOnly, Dup::None},    // 11 commanders
-    {QuestionScreen::QMatch, Kind::Any, Dup::None},           // 12 campaign
-    {QuestionScreen::QMatch, Kind::Person, Dup::None},        // 13 nicknames
-    {QuestionScreen::IMatch, Kind::Event, Dup::State},        // 14 states
-    {QuestionScreen::IMatch, Kind::Person, Dup::None},        // 15 portraits
-    {QuestionScreen::NameMe, Kind::Person, Dup::None},        // 16 Name me
+    {QuestionScreen::None, Kind::Any, Dup::None},            // 0 Name
+    {QuestionScreen::MChoice, Kind::Person, Dup::None},      // 1 Dates for person
+    {QuestionScreen::MChoice, Kind::Event, Dup::DateText},   // 2 Dates for event
+    {QuestionScreen::MChoice, Kind::Person, Dup::None},      // 3 Who was?
+    {QuestionScreen::MChoice, Kind::Event, Dup::None},       // 4 Describe event?
+    {QuestionScreen::Quote, Kind::Event, Dup::None},         // 5 Event based on desc
+    {QuestionScreen::MChoice, Kind::Event, Dup::DateText},   // 6 What happened on?
+    {QuestionScreen::MChoice, Kind::BattleOnly, Dup::None},  // 7 Which battle ...
+    {QuestionScreen::QSort, Kind::Person, Dup::Year1},       // 8 People by date
+    {QuestionScreen::QSort, Kind::BattleOnly, Dup::Year1},   // 9 Battles by date
+    {QuestionScreen::QSort, Kind::Event, Dup::Year1},        // 10 Events by date
+    {QuestionScreen::QMatch, Kind::BattleOnly, Dup::None},   // 11 commanders
+    {QuestionScreen::QMatch, Kind::Any, Dup::None},          // 12 campaign
+    {QuestionScreen::QMatch, Kind::Person, Dup::None},       // 13 nicknames
+    {QuestionScreen::IMatch, Kind::Event, Dup::State},       // 14 states
+    {QuestionScreen::IMatch, Kind::Person, Dup::None},       // 15 portraits
+    {QuestionScreen::NameMe, Kind::Person, Dup::None},       // 16 Name me
 };
 
-bool inTable(int type) { return type >= 0 && type <= kQuestionTypeCount; }
+bool inTable(int type)
+{
+    return type >= 0 && type <= kQuestionTypeCount;
+}
 
 // s >= " " by character code: not empty and the first character not below a blank.
-bool present(const std::string& s) { return !s.empty() && static_cast<unsigned char>(s[0]) >= ' '; }
+bool present(const std::string& s)
+{
+    return !s.empty() && static_cast<unsigned char>(s[0]) >= ' ';
+}
 
 // s > " " by character code.
 bool aboveBlank(const std::string& s)
@@ -50,10 +56,14 @@ bool aboveBlank(const std::string& s)
 bool kindFits(Kind kind, int16_t itemType)
 {
     switch (kind) {
-    case Kind::Any: return true;
-    case Kind::Person: return itemType != Battle && itemType != OtherEvent;
-    case Kind::Event: return itemType != Officer && itemType != OtherPerson;
-    case Kind::BattleOnly: return itemType == Battle;
+        case Kind::Any:
+            return true;
+        case Kind::Person:
+            return itemType != Battle && itemType != OtherEvent;
+        case Kind::Event:
+            return itemType != Officer && itemType != OtherPerson;
+        case Kind::BattleOnly:
+            return itemType == Battle;
     }
     return false;
 }
@@ -61,32 +71,45 @@ bool kindFits(Kind kind, int16_t itemType)
 bool fieldTest(int type, const ItemRecord& r)
 {
     switch (type) {
-    case 1: return r.Year1 >= 1700 && r.Year2 >= 1700;
-    case 2:
-    case 6: return present(r.DateText);
-    case 3:
-    case 4:
-    case 5: return present(r.Description);
-    case 7:
-    case 11: return present(r.Commanders);
-    case 8:
-    case 9:
-    case 10: return r.Year1 >= 1700;
-    case 12: return present(r.Campaign) && r.Campaign != r.Name;
-    case 14: return r.State >= 1;
-    case 15:
-    case 16: return present(r.ImageFile);
-    default: return true;
+        case 1:
+            return r.Year1 >= 1700 && r.Year2 >= 1700;
+        case 2:
+        case 6:
+            return present(r.DateText);
+        case 3:
+        case 4:
+        case 5:
+            return present(r.Description);
+        case 7:
+        case 11:
+            return present(r.Commanders);
+        case 8:
+        case 9:
+        case 10:
+            return r.Year1 >= 1700;
+        case 12:
+            return present(r.Campaign) && r.Campaign != r.Name;
+        case 14:
+            return r.State >= 1;
+        case 15:
+        case 16:
+            return present(r.ImageFile);
+        default:
+            return true;
     }
 }
 
 bool sameDupField(Dup dup, const ItemRecord& a, const ItemRecord& b)
 {
     switch (dup) {
-    case Dup::None: return false;
-    case Dup::DateText: return a.DateText == b.DateText;
-    case Dup::Year1: return a.Year1 == b.Year1;
-    case Dup::State: return a.State == b.State;
+        case Dup::None:
+            return false;
+        case Dup::DateText:
+            return a.DateText == b.DateText;
+        case Dup::Year1:
+            return a.Year1 == b.Year1;
+        case Dup::State:
+            return a.State == b.State;
     }
     return false;
 }
@@ -118,26 +141,33 @@ std::string AnswerText(GameState& s, int item, int type)
 {
     const ItemRecord& r = s.item(item);
     switch (type) {
-    case 0:
-    case 5:
-    case 8:
-    case 9:
-    case 10:
-    case 14:
-    case 15:
-    case 16: return r.Name;
-    case 1: return YearRange(r, " - ");
-    case 2: return r.DateText;
-    case 3:
-    case 4:
-    case 6: return r.Description;
-    case 7:
-    case 11: return r.Commanders;
-    case 12: return r.Campaign;
-    case 13: return r.Nickname;
-    default:
-        s.message("No getpstr for " + std::to_string(type) + typeName(s, type));
-        return "";
+        case 0:
+        case 5:
+        case 8:
+        case 9:
+        case 10:
+        case 14:
+        case 15:
+        case 16:
+            return r.Name;
+        case 1:
+            return YearRange(r, " - ");
+        case 2:
+            return r.DateText;
+        case 3:
+        case 4:
+        case 6:
+            return r.Description;
+        case 7:
+        case 11:
+            return r.Commanders;
+        case 12:
+            return r.Campaign;
+        case 13:
+            return r.Nickname;
+        default:
+            s.message("No getpstr for " + std::to_string(type) + typeName(s, type));
+            return "";
     }
 }
 
@@ -154,43 +184,68 @@ std::string QuestionText(GameState& s, int mode, int item, int item2)
     const int type = s.CurrentQuestionType;
     const ItemRecord& r = s.item(item);
     switch (mode) {
-    case 1: return "Sort " + typeName(s, type) + ", earliest on top";
-    case 2: return item2 != 0 ? AnswerText(s, item, type) : r.Name;
-    case 3:
-        return r.Name + " " + std::to_string(SortValue(s, item, type)) + " > " + s.item(item2).Name + " " +
-               std::to_string(SortValue(s, item2, type));
-    case 4:
-        switch (type) {
-        case 1: return YearRange(r, " to ");
-        case 2: return r.DateText;
+        case 1:
+            return "Sort " + typeName(s, type) + ", earliest on top";
+        case 2:
+            return item2 != 0 ? AnswerText(s, item, type) : r.Name;
         case 3:
+            return r.Name + " " + std::to_string(SortValue(s, item, type)) + " > " + s.item(item2).Name +
+                   " " + std::to_string(SortValue(s, item2, type));
         case 4:
-        case 5: return r.Description;
-        case 6: return r.Name + " -- " + r.Description;
-        case 7:
-        case 11: return r.Commanders;
-        case 12: return r.Campaign;
-        case 13: return r.Nickname;
-        case 14: return s.names.StateImageFiles[static_cast<std::size_t>(r.State >= 0 && r.State < 18 ? r.State : 17)];
-        default: return " *** need L_PARAM for " + std::to_string(type) + typeName(s, type);
-        }
-    case 5:
-        switch (type) {
-        case 1: return "Which dates match " + r.Name + "?";
-        case 2: return "Which date(s) match " + r.Name + "?";
-        case 3: return "Who was " + r.Name + "?";
-        case 4: return "Describe " + r.Name + "?";
-        case 5: return "Choose the event for this description";
-        case 6: return "What happened on " + r.DateText + "?";
-        case 7:
-        case 11: return "Which commanders fought " + r.Name + "?";
-        case 12: return "Match battle to campaign";
-        case 13: return "Match nicknames ";
-        case 14: return "Match battle and state";
-        case 15: return "Match name and portrait";
-        default: return "NEED Match  " + std::string(" **** param name ") + std::to_string(type);
-        }
-    default: return "";
+            switch (type) {
+                case 1:
+                    return YearRange(r, " to ");
+                case 2:
+                    return r.DateText;
+                case 3:
+                case 4:
+                case 5:
+                    return r.Description;
+                case 6:
+                    return r.Name + " -- " + r.Description;
+                case 7:
+                case 11:
+                    return r.Commanders;
+                case 12:
+                    return r.Campaign;
+                case 13:
+                    return r.Nickname;
+                case 14:
+                    return s.names.StateImageFiles[static_cast<std::size_t>(
+                        r.State >= 0 && r.State < 18 ? r.State : 17)];
+                default:
+                    return " *** need L_PARAM for " + std::to_string(type) + typeName(s, type);
+            }
+        case 5:
+            switch (type) {
+                case 1:
+                    return "Which dates match " + r.Name + "?";
+                case 2:
+                    return "Which date(s) match " + r.Name + "?";
+                case 3:
+                    return "Who was " + r.Name + "?";
+                case 4:
+                    return "Describe " + r.Name + "?";
+                case 5:
+                    return "Choose the event for this description";
+                case 6:
+                    return "What happened on " + r.DateText + "?";
+                case 7:
+                case 11:
+                    return "Which commanders fought " + r.Name + "?";
+                case 12:
+                    return "Match battle to campaign";
+                case 13:
+                    return "Match nicknames ";
+                case 14:
+                    return "Match battle and state";
+                case 15:
+                    return "Match name and portrait";
+                default:
+                    return "NEED Match  " + std::string(" **** param name ") + std::to_string(type);
+            }
+        default:
+            return "";
     }
 }
 

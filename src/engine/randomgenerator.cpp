@@ -12,7 +12,10 @@ uint64_t splitmix(uint64_t& x)
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return z ^ (z >> 31);
 }
-uint64_t rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+uint64_t rotl(uint64_t x, int k)
+{
+    return (x << k) | (x >> (64 - k));
+}
 }  // namespace
 
 void RandomGenerator::seed(uint64_t value)

@@ -48,14 +48,17 @@ Setup::Setup(GameState& state, QWidget* parent) : QDialog(parent), state_(state)
     UpDown1 = named(new UpDown(nquestion, this), "UpDown1");
     Frame1 = named(new QGroupBox("Log File Status", this), "Frame1", &f12);
     const char* optionCaptions[] = {"Off", "All", "Only incorrect"};
-    const char* optionTips[] = {"No logging takes place", "All questions and incorrect answers are sent to log file",
+    const char* optionTips[] = {"No logging takes place",
+                                "All questions and incorrect answers are sent to log file",
                                 "Only wrong answers are sent to log file"};
     for (int i = 0; i < 3; ++i) {
-        Option1[i] = named(new QRadioButton(optionCaptions[i], Frame1), ("Option1" + std::to_string(i)).c_str());
+        Option1[i] =
+            named(new QRadioButton(optionCaptions[i], Frame1), ("Option1" + std::to_string(i)).c_str());
         Option1[i]->setToolTip(optionTips[i]);
         Option1[i]->setFont(designFont("MS Sans Serif", 8.25));  // the default, not the frame's 12 pt
         setGeometryTwips(Option1[i], 120, 360 + 360 * i, 1695, 375);
-        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { state_.settings.LogLevel = int16_t(i); });
+        connect(Option1[i], &QRadioButton::clicked, this,
+                [this, i] { state_.settings.LogLevel = int16_t(i); });
     }
     Check1 = named(new QCheckBox("Sound effects", this), "Check1");
     List1 = named(new QListWidget(this), "List1", &f135);

@@ -290,7 +290,8 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
     connect(Text2, &QLineEdit::textChanged, this, [this] { yearRule(Text2, &ItemRecord::Year2); });
     connect(Text3, &QLineEdit::textChanged, this, [this] { textRule(Text3, &ItemRecord::DateText, true); });
     connect(Text4, &QLineEdit::textChanged, this, [this] { textRule(Text4, &ItemRecord::ImageFile, true); });
-    connect(txtCmdr, &QLineEdit::textChanged, this, [this] { textRule(txtCmdr, &ItemRecord::Commanders, true); });
+    connect(txtCmdr, &QLineEdit::textChanged, this,
+            [this] { textRule(txtCmdr, &ItemRecord::Commanders, true); });
     connect(txtCampaign, &QLineEdit::textChanged, this,
             [this] { textRule(txtCampaign, &ItemRecord::Campaign, false); });
     connect(txtNickname, &QLineEdit::textChanged, this,
@@ -599,11 +600,11 @@ std::string ZelEdit::listText(const GameState& state)
                 continue;
             std::string line;
             if (isPerson(r.ItemType))
-                line = signedNumber(k) + " " + r.Name + "  " + signedNumber(r.Year1) + " " + signedNumber(r.Year2) +
-                       " " + r.Description;
+                line = signedNumber(k) + " " + r.Name + "  " + signedNumber(r.Year1) + " " +
+                       signedNumber(r.Year2) + " " + r.Description;
             else if (isEvent(r.ItemType))
-                line = signedNumber(k) + " " + r.Name + "  " + signedNumber(r.Year1) + " " + r.Campaign + " " +
-                       r.Commanders + " " + r.Description;
+                line = signedNumber(k) + " " + r.Name + "  " + signedNumber(r.Year1) + " " + r.Campaign +
+                       " " + r.Commanders + " " + r.Description;
             else
                 continue;
             out += line + "\r\n";
@@ -614,8 +615,8 @@ std::string ZelEdit::listText(const GameState& state)
 
 void ZelEdit::cmdPrint_Click()
 {
-    if (!state_.notifier ||
-        !state_.notifier->askOkCancel("Ready to store list by difficulty in file 'zel.txt'", "Store list to file"))
+    if (!state_.notifier || !state_.notifier->askOkCancel(
+                                "Ready to store list by difficulty in file 'zel.txt'", "Store list to file"))
         return;
     std::string error;
     if (!writeFileAtomically("zel.txt", listText(state_), error))

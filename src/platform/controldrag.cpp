@@ -102,26 +102,26 @@ bool ControlDrag::eventFilter(QObject* watched, QEvent* event)
     if (!watched->isWidgetType())
         return false;
     switch (event->type()) {
-    case QEvent::MouseMove:
-        follow(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-        return false;
-    case QEvent::MouseButtonRelease:
-        if (held_) {
-            finish(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-            return false;  // the button under the pointer still sees its release
-        }
-        return false;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        if (!held_) {
-            // The click that ends a drag started with the button up belongs to the drag.
-            swallowRelease_ = true;
-            finish(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-            return true;
-        }
-        return false;
-    default:
-        return false;
+        case QEvent::MouseMove:
+            follow(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            return false;
+        case QEvent::MouseButtonRelease:
+            if (held_) {
+                finish(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+                return false;  // the button under the pointer still sees its release
+            }
+            return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (!held_) {
+                // The click that ends a drag started with the button up belongs to the drag.
+                swallowRelease_ = true;
+                finish(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+                return true;
+            }
+            return false;
+        default:
+            return false;
     }
 }
 

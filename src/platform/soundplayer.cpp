@@ -11,7 +11,8 @@
 
 namespace bellarune {
 
-SoundPlayer::SoundPlayer(GameState& state, QObject* parent) : QObject(parent), state_(state) {}
+SoundPlayer::SoundPlayer(GameState& state, QObject* parent) : QObject(parent), state_(state)
+{}
 
 SoundPlayer::~SoundPlayer() = default;
 

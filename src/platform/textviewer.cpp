@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QMap>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
 

@@ -107,9 +107,9 @@ void TextWindow::resizeEvent(QResizeEvent* event)
 void TextWindow::closeEvent(QCloseEvent* event)
 {
     if (Text1->document()->isModified()) {
-        const auto answer = QMessageBox::question(this, "Bellarune Game",
-                                                  "Save the changes to " + QFileInfo(path_).fileName() + "?",
-                                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        const auto answer = QMessageBox::question(
+            this, "Bellarune Game", "Save the changes to " + QFileInfo(path_).fileName() + "?",
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save())) {
             event->ignore();
             return;

@@ -26,7 +26,10 @@ void setBackground(QWidget* w, const QColor& c);
 void setForeground(QWidget* w, const QColor& c);
 
 // Texts are 8-bit Latin-1 in the data files; line breaks are CR LF in the program's texts.
-inline QString qs(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+inline QString qs(const std::string& s)
+{
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
 inline std::string ss(const QString& s)
 {
     QByteArray b = s.toLatin1();

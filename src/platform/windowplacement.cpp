@@ -3,8 +3,8 @@
 #include <dlfcn.h>
 #include <xcb/xcb.h>
 
-#include <QElapsedTimer>
 #include <QtGui/qguiapplication_platform.h>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMargins>
 #include <QPalette>
@@ -27,15 +27,23 @@ namespace {
 // library Qt has already loaded when it runs on X11, so the game links no X library itself and
 // runs unchanged on any other platform (where the lookup finds nothing).
 struct Xcb {
-    template <class F> static F find(const char* name) { return reinterpret_cast<F>(dlsym(RTLD_DEFAULT, name)); }
+    template <class F>
+    static F find(const char* name)
+    {
+        return reinterpret_cast<F>(dlsym(RTLD_DEFAULT, name));
+    }
     const decltype(&xcb_intern_atom) internAtom = find<decltype(internAtom)>("xcb_intern_atom");
-    const decltype(&xcb_intern_atom_reply) internAtomReply = find<decltype(internAtomReply)>("xcb_intern_atom_reply");
+    const decltype(&xcb_intern_atom_reply) internAtomReply =
+        find<decltype(internAtomReply)>("xcb_intern_atom_reply");
     const decltype(&xcb_get_property) getProperty = find<decltype(getProperty)>("xcb_get_property");
-    const decltype(&xcb_get_property_reply) getPropertyReply = find<decltype(getPropertyReply)>("xcb_get_property_reply");
-    const decltype(&xcb_get_property_value) propertyValue = find<decltype(propertyValue)>("xcb_get_property_value");
+    const decltype(&xcb_get_property_reply) getPropertyReply =
+        find<decltype(getPropertyReply)>("xcb_get_property_reply");
+    const decltype(&xcb_get_property_value) propertyValue =
+        find<decltype(propertyValue)>("xcb_get_property_value");
     const decltype(&xcb_get_property_value_length) propertyLength =
         find<decltype(propertyLength)>("xcb_get_property_value_length");
-    const decltype(&xcb_change_property) changeProperty = find<decltype(changeProperty)>("xcb_change_property");
+    const decltype(&xcb_change_property) changeProperty =
+        find<decltype(changeProperty)>("xcb_change_property");
     const decltype(&xcb_get_setup) getSetup = find<decltype(getSetup)>("xcb_get_setup");
     const decltype(&xcb_setup_roots_iterator) roots = find<decltype(roots)>("xcb_setup_roots_iterator");
     const decltype(&xcb_generate_id) generateId = find<decltype(generateId)>("xcb_generate_id");
@@ -46,8 +54,9 @@ struct Xcb {
 
     bool complete() const
     {
-        return internAtom && internAtomReply && getProperty && getPropertyReply && propertyValue && propertyLength &&
-               changeProperty && getSetup && roots && generateId && createWindow && destroyWindow && sendEvent && flush;
+        return internAtom && internAtomReply && getProperty && getPropertyReply && propertyValue &&
+               propertyLength && changeProperty && getSetup && roots && generateId && createWindow &&
+               destroyWindow && sendEvent && flush;
     }
 };
 
@@ -101,8 +110,8 @@ QMargins askWindowManager(const QWidget* form)
     if (form->minimumSize() == form->maximumSize()) {
         // WM_NORMAL_HINTS with the minimum and the maximum size (flags PMinSize | PMaxSize).
         const uint32_t hints[18] = {16 | 32, 0, 0, 0, 0, w, h, w, h};
-        x.changeProperty(c, XCB_PROP_MODE_REPLACE, ev.window, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 32, 18,
-                         hints);
+        x.changeProperty(c, XCB_PROP_MODE_REPLACE, ev.window, XCB_ATOM_WM_NORMAL_HINTS,
+                         XCB_ATOM_WM_SIZE_HINTS, 32, 18, hints);
     }
     ev.response_type = XCB_CLIENT_MESSAGE;
     ev.format = 32;
@@ -117,7 +126,8 @@ QMargins askWindowManager(const QWidget* form)
     while (waited.elapsed() < 500) {
         const PropertyReply r = property(x, c, ev.window, extents, XCB_ATOM_CARDINAL, 4);
         if (r && r->format == 32 && x.propertyLength(r.get()) == 16) {
-            const auto* v = static_cast<const uint32_t*>(x.propertyValue(r.get()));  // left, right, top, bottom
+            const auto* v =
+                static_cast<const uint32_t*>(x.propertyValue(r.get()));  // left, right, top, bottom
             frame = QMargins(qRound(v[0] / dpr), qRound(v[2] / dpr), qRound(v[1] / dpr), qRound(v[3] / dpr));
             break;
         }
@@ -138,11 +148,12 @@ QMargins frameOf(const QWidget* constForm)
     auto* form = const_cast<QWidget*>(constForm);
     if (form->isVisible()) {
         const QRect outer = form->frameGeometry(), inner = form->geometry();
-        const QMargins shown(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                             outer.bottom() - inner.bottom());
+        const QMargins shown(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
         // Qt learns the frame a little after the window is mapped: until then it reports none, or
         // one the window manager has not finished with.
-        if (!shown.isNull() && shown.left() >= 0 && shown.top() >= 0 && shown.right() >= 0 && shown.bottom() >= 0)
+        if (!shown.isNull() && shown.left() >= 0 && shown.top() >= 0 && shown.right() >= 0 &&
+            shown.bottom() >= 0)
             return shown;
     }
     const char* const kAsked = "bellaruneFrame";
@@ -172,7 +183,8 @@ int outerHeightTwips(const QWidget* form)
 void setOuterSizeTwips(QWidget* form, int width, int height)
 {
     const QSize extra = frameExtra(form);
-    form->resize(std::max(1, twipsToPx(width) - extra.width()), std::max(1, twipsToPx(height) - extra.height()));
+    form->resize(std::max(1, twipsToPx(width) - extra.width()),
+                 std::max(1, twipsToPx(height) - extra.height()));
 }
 
 void CenterOnScreen(QWidget* form)

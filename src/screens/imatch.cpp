@@ -19,14 +19,16 @@ namespace bellarune {
 namespace {
 const QColor kLightBlue(128, 128, 255);
 const QColor kLightYellow(255, 255, 128);
-const QColor kBarColours[4] = {QColor(255, 128, 0), QColor(255, 0, 255), QColor(0, 255, 255), QColor(0, 255, 0)};
+const QColor kBarColours[4] = {QColor(255, 128, 0), QColor(255, 0, 255), QColor(0, 255, 255),
+                               QColor(0, 255, 0)};
 const int kBarLefts[4] = {6240, 4320, 2280, 120};
 const int kImageLefts[4] = {720, 5040, 720, 5040};
 const int kImageTops[4] = {240, 240, 3000, 3000};
 
-
-
-int tw(int px) { return pxToTwips(px); }
+int tw(int px)
+{
+    return pxToTwips(px);
+}
 }  // namespace
 
 double IMatch::captionFontSize(int length)
@@ -73,8 +75,9 @@ IMatch::IMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
         bar->setAutoDefault(false);
         bar->setFont(designFont("MS Sans Serif", 13.5, true));
         bar->setToolTip("Click and drag this item to its description, below");
-        bar->setStyleSheet(QString("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }")
-                               .arg(kBarColours[i].name()));
+        bar->setStyleSheet(
+            QString("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }")
+                .arg(kBarColours[i].name()));
         setGeometryTwips(bar, kBarLefts[i], 5520, 2500, 450);
         Btn1[static_cast<std::size_t>(i)] = bar;
     }
@@ -89,7 +92,8 @@ IMatch::IMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
 
     drag_ = new ControlDrag(this);
     for (int k = 0; k < 4; ++k)
-        drag_->addTarget(Image1[static_cast<std::size_t>(k)], [this, k](QWidget*, QWidget*) { image1_DragDrop(k); });
+        drag_->addTarget(Image1[static_cast<std::size_t>(k)],
+                         [this, k](QWidget*, QWidget*) { image1_DragDrop(k); });
     // Btn1_MouseDown, any mouse button; a bar's Click (Space among them) does nothing.
     for (int i = 0; i < 4; ++i) {
         QPushButton* bar = Btn1[static_cast<std::size_t>(i)];
@@ -163,9 +167,11 @@ void IMatch::load()
         const int r = state_.rng.draw(3);
         if (r > 0) {
             std::swap(AnswerBar[static_cast<std::size_t>(r)], AnswerBar[static_cast<std::size_t>(r - 1)]);
-            showPicture(r, state_.QuestionItems[static_cast<std::size_t>(AnswerBar[static_cast<std::size_t>(r)])]);
-            showPicture(r - 1,
-                        state_.QuestionItems[static_cast<std::size_t>(AnswerBar[static_cast<std::size_t>(r - 1)])]);
+            showPicture(
+                r, state_.QuestionItems[static_cast<std::size_t>(AnswerBar[static_cast<std::size_t>(r)])]);
+            showPicture(
+                r - 1,
+                state_.QuestionItems[static_cast<std::size_t>(AnswerBar[static_cast<std::size_t>(r - 1)])]);
         }
     }
     loaded_ = true;
@@ -209,8 +215,9 @@ void IMatch::Command1_Click()
         } else if (placed >= 0) {
             const int item = state_.QuestionItems[static_cast<std::size_t>(placed)];
             AdjustUsage(state_, item, -1);
-            const std::string line = QuestionText(state_, 2, item, 0) + " placed on image of " +
-                                     QuestionText(state_, 2, state_.QuestionItems[static_cast<std::size_t>(answer)], 0);
+            const std::string line =
+                QuestionText(state_, 2, item, 0) + " placed on image of " +
+                QuestionText(state_, 2, state_.QuestionItems[static_cast<std::size_t>(answer)], 0);
             text += state_.NL + line;
             LogWrite(state_, line, 2, 0);
         }
@@ -236,7 +243,8 @@ void IMatch::cmdhelp_Click()
 {
     const std::string& nl = state_.NL;
     state_.message("Click on one of the colored bars" + nl + "Then drag it to its picture" + nl + nl +
-                   "When all items are matched, click on 'done'" + nl + nl + "Resize window to change image size");
+                   "When all items are matched, click on 'done'" + nl + nl +
+                   "Resize window to change image size");
 }
 
 void IMatch::resizeEvent(QResizeEvent* event)

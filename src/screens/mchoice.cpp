@@ -19,7 +19,8 @@ namespace bellarune {
 
 // ---- ChoiceOption ----
 
-ChoiceOption::ChoiceOption(QWidget* parent) : QRadioButton(parent) {}
+ChoiceOption::ChoiceOption(QWidget* parent) : QRadioButton(parent)
+{}
 
 void ChoiceOption::setCaption(const QString& caption)
 {
@@ -178,16 +179,15 @@ void ChoiceScreen::choice_MouseDown(int index)
         PlaySound(state_, 8);
     }
     score.scoreCaption();
-    score.Label1->setText(
-        "Results for " +
-        qs(CurrentTypeName(state_)));
+    score.Label1->setText("Results for " + qs(CurrentTypeName(state_)));
     score.exec();
     done(QDialog::Accepted);
 }
 
 void ChoiceScreen::cmdhelp_Click()
 {
-    state_.message("Click on the best description." + state_.NL + "Click on skip to move to the next question");
+    state_.message("Click on the best description." + state_.NL +
+                   "Click on skip to move to the next question");
 }
 
 void ChoiceScreen::Command1_Click()

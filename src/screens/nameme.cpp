@@ -281,9 +281,7 @@ void NameMe::rightLetter()
     AddScore(state_, MaxTries - WrongCount, MaxTries, 0);
     ShowScor score(state_, this);
     score.setResultText("You got it!");
-    score.Label1->setText(
-        "Results for " +
-        qs(CurrentTypeName(state_)));
+    score.Label1->setText("Results for " + qs(CurrentTypeName(state_)));
     score.scoreCaption();
     score.exec();
     QCoreApplication::processEvents();

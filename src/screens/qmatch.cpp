@@ -19,13 +19,14 @@ namespace {
 const QColor kLightBlue(128, 128, 255);
 const QColor kLightYellow(255, 255, 128);
 const QColor kMagentaBox(255, 128, 255);
-const QColor kBarColours[5] = {QColor(255, 128, 0), QColor(255, 0, 255), QColor(0, 255, 255), QColor(0, 255, 0),
-                               QColor(255, 255, 0)};
-const int kBarGeometry[5][4] = {
-    {4800, 1440, 3855, 435}, {4440, 1080, 3855, 435}, {4080, 720, 3855, 435}, {3600, 360, 3975, 435},
-    {3120, 0, 3975, 435}};
+const QColor kBarColours[5] = {QColor(255, 128, 0), QColor(255, 0, 255), QColor(0, 255, 255),
+                               QColor(0, 255, 0), QColor(255, 255, 0)};
+const int kBarGeometry[5][4] = {{4800, 1440, 3855, 435},
+                                {4440, 1080, 3855, 435},
+                                {4080, 720, 3855, 435},
+                                {3600, 360, 3975, 435},
+                                {3120, 0, 3975, 435}};
 const int kBoxTops[5] = {2040, 2790, 3645, 4560, 5400};
-
 
 }  // namespace
 
@@ -82,8 +83,9 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
         bar->setAutoDefault(false);
         bar->setFont(designFont("MS Sans Serif", 13.5, true));
         setBackground(bar, kBarColours[i]);
-        bar->setStyleSheet(QString("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }")
-                               .arg(kBarColours[i].name()));
+        bar->setStyleSheet(
+            QString("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }")
+                .arg(kBarColours[i].name()));
         const int* g = kBarGeometry[i];
         setGeometryTwips(bar, g[0], g[1], g[2], g[3]);
         connect(bar, &QPushButton::clicked, this, [this, i] { Btn1_Click(i); });
@@ -105,9 +107,11 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
 
     drag_ = new ControlDrag(this);
     for (int k = 0; k < 5; ++k)
-        drag_->addTarget(Label2[static_cast<std::size_t>(k)], [this, k](QWidget*, QWidget*) { Label2_DragDrop(k); });
+        drag_->addTarget(Label2[static_cast<std::size_t>(k)],
+                         [this, k](QWidget*, QWidget*) { Label2_DragDrop(k); });
     for (int i = 0; i < 5; ++i)
-        drag_->addSource(Btn1[static_cast<std::size_t>(i)], [this, i](QPoint hotSpot) { Btn1_MouseDown(i, hotSpot); });
+        drag_->addSource(Btn1[static_cast<std::size_t>(i)],
+                         [this, i](QPoint hotSpot) { Btn1_MouseDown(i, hotSpot); });
 
     connect(cmdhelp, &QPushButton::clicked, this, &QMatch::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &QMatch::Command1_Click);
@@ -141,8 +145,8 @@ void QMatch::load()
     PlacedBar[5] = -1;
     AnswerBar[5] = 5;
     for (int i = 0; i < 5; ++i)
-        Label2[static_cast<std::size_t>(i)]->setText(
-            qs(QuestionText(state_, 4, state_.QuestionItems[static_cast<std::size_t>(i)], state_.CurrentQuestionType)));
+        Label2[static_cast<std::size_t>(i)]->setText(qs(QuestionText(
+            state_, 4, state_.QuestionItems[static_cast<std::size_t>(i)], state_.CurrentQuestionType)));
     // Twenty passes over boxes 0..3 only: the bottom box keeps bar 4's description.
     for (int pass = 0; pass < 20; ++pass) {
         const int r = state_.rng.draw(4);
@@ -203,7 +207,8 @@ void QMatch::Command1_Click()
         } else if (placed >= 0) {
             const int item = state_.QuestionItems[static_cast<std::size_t>(placed)];
             AdjustUsage(state_, item, -1);
-            const std::string line = QuestionText(state_, 2, item, 0) + " = " + QuestionText(state_, 4, item, type);
+            const std::string line =
+                QuestionText(state_, 2, item, 0) + " = " + QuestionText(state_, 4, item, type);
             text += state_.NL + line;
             LogWrite(state_, line, 2, 0);
         }

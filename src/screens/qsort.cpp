@@ -143,7 +143,8 @@ void QSort::List1_Click()
     const int i = List1->row(selected.first());
     if (i <= 0 || i > LastSlot)
         return;
-    std::swap(state_.QuestionItems[static_cast<std::size_t>(i)], state_.QuestionItems[static_cast<std::size_t>(i - 1)]);
+    std::swap(state_.QuestionItems[static_cast<std::size_t>(i)],
+              state_.QuestionItems[static_cast<std::size_t>(i - 1)]);
     updatelist();
 }
 
@@ -158,7 +159,8 @@ void QSort::Command1_Click()
     auto& items = state_.QuestionItems;
     for (int i = 0; i < LastSlot; ++i) {
         for (int j = i + 1; j <= LastSlot; ++j) {
-            const int16_t upper = items[static_cast<std::size_t>(i)], lower = items[static_cast<std::size_t>(j)];
+            const int16_t upper = items[static_cast<std::size_t>(i)],
+                          lower = items[static_cast<std::size_t>(j)];
             const int32_t ki = SortValue(state_, upper, type), kj = SortValue(state_, lower, type);
             List1->setFont(designFont("MS Sans Serif", 10));
             if (ki > kj) {
@@ -179,8 +181,8 @@ void QSort::Command1_Click()
         result = "*** All correct!";
     }
     AddScore(state_, 2 * right, 2 * pairs, 0);
-    result += state_.NL + "*** " + std::to_string(right) + " of " + std::to_string(pairs) + " correct, scored " +
-              std::to_string(2 * right);
+    result += state_.NL + "*** " + std::to_string(right) + " of " + std::to_string(pairs) +
+              " correct, scored " + std::to_string(2 * right);
 
     ShowScor score(state_, this);
     score.setResultText(result);
@@ -192,8 +194,9 @@ void QSort::Command1_Click()
 
 void QSort::Command2_Click()
 {
-    state_.message("Sort the items listed.  Click on a line to move that item up one level.  When all are in "
-                   "position, click 'Done'");
+    state_.message(
+        "Sort the items listed.  Click on a line to move that item up one level.  When all are in "
+        "position, click 'Done'");
 }
 
 }  // namespace bellarune

@@ -14,13 +14,26 @@ namespace bellarune {
 void runQuestionScreen(GameState& state, QWidget* parent)
 {
     switch (ScreenForType(state.CurrentQuestionType)) {
-    case QuestionScreen::MChoice: MChoice::ask(state, parent); break;
-    case QuestionScreen::Quote: Quote::ask(state, parent); break;
-    case QuestionScreen::QSort: QSort::ask(state, parent); break;
-    case QuestionScreen::QMatch: QMatch::ask(state, parent); break;
-    case QuestionScreen::IMatch: IMatch::ask(state, parent); break;
-    case QuestionScreen::NameMe: NameMe::ask(state, parent); break;
-    case QuestionScreen::None: break;
+        case QuestionScreen::MChoice:
+            MChoice::ask(state, parent);
+            break;
+        case QuestionScreen::Quote:
+            Quote::ask(state, parent);
+            break;
+        case QuestionScreen::QSort:
+            QSort::ask(state, parent);
+            break;
+        case QuestionScreen::QMatch:
+            QMatch::ask(state, parent);
+            break;
+        case QuestionScreen::IMatch:
+            IMatch::ask(state, parent);
+            break;
+        case QuestionScreen::NameMe:
+            NameMe::ask(state, parent);
+            break;
+        case QuestionScreen::None:
+            break;
     }
 }
 

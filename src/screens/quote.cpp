@@ -56,7 +56,8 @@ void Quote::layout()
     for (ChoiceOption* c : choice)
         c->setGeometry(twipsToPx(panelWidth / 2 + panelLeft + 300), c->y(), twipsToPx(panelWidth / 2 - 600),
                        c->height());
-    Label1->setGeometry(twipsToPx(panelLeft + 100), Label1->y(), twipsToPx(panelWidth / 2 - 800), Label1->height());
+    Label1->setGeometry(twipsToPx(panelLeft + 100), Label1->y(), twipsToPx(panelWidth / 2 - 800),
+                        Label1->height());
     fitPrompt();
     CenterControl(Frame1, this);
     RememberWindow(state_, this, SlotChoice, 0);

@@ -1,5 +1,6 @@
-// The sound list against a plain reading of the same bytes: values quoted or bare, separated by commas or line
-// ends, blanks and empty lines before a value skipped, blanks after a bare value dropped, nine values at most.
+// The sound list against a plain reading of the same bytes: values quoted or bare, separated by commas or
+// line ends, blanks and empty lines before a value skipped, blanks after a bare value dropped, nine values at
+// most.
 #include "data/soundlist.h"
 #include "fuzzcheck.h"
 
@@ -10,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (std::size_t k = 0, i = 0, close, end; k < 9; ++k, i = end + 1) {
         i = std::min(in.find_first_not_of(" \t\r\n", i), size);
         close = i < size && in[i] == '"' ? in.find('"', i + 1) : i;  // a quoted value ends at the next quote
-        if (i == size || close == std::string::npos) break;
+        if (i == size || close == std::string::npos)
+            break;
         end = std::min(in.find_first_of(",\r\n", close), size);
         std::string v = close > i ? in.substr(i + 1, close - i - 1) : in.substr(i, end - i);
         expect[k] = close > i ? v : v.erase(v.find_last_not_of(" \t") + 1);

@@ -14,5 +14,6 @@ inline void checkRoundTrip(const bellarune::ItemTable& t)
     bellarune::NullNotifier quiet;
     auto back = std::make_unique<bellarune::ItemTable>();
     const std::string text = FormatItemFile(t);
-    FUZZ_CHECK(ParseItemData(text, *back, quiet) && back->ItemCount == t.ItemCount && FormatItemFile(*back) == text);
+    FUZZ_CHECK(ParseItemData(text, *back, quiet) && back->ItemCount == t.ItemCount &&
+               FormatItemFile(*back) == text);
 }

@@ -29,9 +29,10 @@ class Rng {
 public:
     explicit Rng(uint32_t seed) : state_(seed * 2654435761u + 0x9E3779B9u) {}
     uint32_t next();
-    double unit();                        // [0, 1)
-    int below(int n);                     // 0..n-1
+    double unit();     // [0, 1)
+    int below(int n);  // 0..n-1
     double range(double lo, double hi);
+
 private:
     uint32_t state_;
 };
@@ -61,7 +62,7 @@ QImage DrawMenuBackground();
 struct StateShape {
     QString code;
     QString name;
-    QVector<QPolygonF> rings;   // lon, lat
+    QVector<QPolygonF> rings;  // lon, lat
 };
 // Reads the outline file (format described in convert-states.mjs). Returns false
 // with a message in error when it cannot be read.

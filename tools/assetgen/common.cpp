@@ -67,7 +67,8 @@ void DrawFittedText(QPainter& p, const QRectF& rect, const QString& text, QFont 
         const QFontMetricsF fm(font, p.device());
         const QRectF need = fm.boundingRect(rect, flags, text);
         const int lines = qRound(need.height() / fm.lineSpacing());
-        if ((need.width() <= rect.width() + 0.5 && need.height() <= rect.height() + 0.5 && lines <= maxLines) ||
+        if ((need.width() <= rect.width() + 0.5 && need.height() <= rect.height() + 0.5 &&
+             lines <= maxLines) ||
             size <= minPoint)
             break;
         size -= 0.5;

@@ -11,10 +11,10 @@
 #include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QFile>
 #include <QSet>
 #include <cstdio>
 #include <functional>
@@ -29,13 +29,17 @@ namespace {
 // Reports the data file's faults on the build output rather than dropping them.
 class StderrNotifier : public bellarune::Notifier {
 public:
-    void showMessage(const std::string& text) override { std::fprintf(stderr, "bellarune-assets: %s\n", text.c_str()); }
+    void showMessage(const std::string& text) override
+    {
+        std::fprintf(stderr, "bellarune-assets: %s\n", text.c_str());
+    }
     bool askOkCancel(const std::string&, const std::string&) override { return false; }
 };
 
 const char* const kStateMaps[][2] = {
-    {"Al.jpg", "AL"}, {"Va.jpg", "VA"}, {"Ms.jpg", "MS"}, {"SC.jpg", "SC"}, {"NC.jpg", "NC"}, {"Ga.jpg", "GA"},
-    {"Pa.jpg", "PA"}, {"Md.jpg", "MD"}, {"Tn.jpg", "TN"}, {"Tx.jpg", "TX"}, {"Ar.jpg", "AR"}, {"Mo.jpg", "MO"},
+    {"Al.jpg", "AL"}, {"Va.jpg", "VA"}, {"Ms.jpg", "MS"}, {"SC.jpg", "SC"},
+    {"NC.jpg", "NC"}, {"Ga.jpg", "GA"}, {"Pa.jpg", "PA"}, {"Md.jpg", "MD"},
+    {"Tn.jpg", "TN"}, {"Tx.jpg", "TX"}, {"Ar.jpg", "AR"}, {"Mo.jpg", "MO"},
     {"Fl.jpg", "FL"}, {"La.jpg", "LA"}, {"Ky.jpg", "KY"}, {"Ks-nb.jpg", "KS NE"}};
 
 struct Job {
@@ -134,7 +138,8 @@ int main(int argc, char** argv)
     for (const auto& [file, codes] : kStateMaps) {
         const QString name = file;
         const QStringList list = QString(codes).split(' ');
-        jobs.push_back({name, [&shapes, list, name] { return Encode(assetgen::DrawStateMap(shapes, list), name); }});
+        jobs.push_back(
+            {name, [&shapes, list, name] { return Encode(assetgen::DrawStateMap(shapes, list), name); }});
     }
 
     // Threat pictures, menu background, sounds.
@@ -165,7 +170,8 @@ int main(int argc, char** argv)
                         out.write(bytes) == bytes.size() && (out.close(), out.error() == QFile::NoError) &&
                         QFile::rename(temp, path);
         if (!ok) {
-            std::fprintf(stderr, "bellarune-assets: cannot write %s: %s\n", qPrintable(path), qPrintable(out.errorString()));
+            std::fprintf(stderr, "bellarune-assets: cannot write %s: %s\n", qPrintable(path),
+                         qPrintable(out.errorString()));
             QFile::remove(temp);
             ++failed;
             continue;

@@ -121,7 +121,8 @@ QImage DrawBattle(const bellarune::ItemRecord& item, const QString& name, const 
     p.setBrush(QColor(112, 140, 70));
     p.drawPath(Ridge(rng, W, H, H * 0.72, 6, 2));
     for (int i = 0; i < 9; ++i)
-        DrawTree(p, QPointF(rng.range(0, W), rng.range(H * 0.52, H * 0.62)), rng.range(12, 22), QColor(50, 90, 46));
+        DrawTree(p, QPointF(rng.range(0, W), rng.range(H * 0.52, H * 0.62)), rng.range(12, 22),
+                 QColor(50, 90, 46));
 
     // The two lines, Union blue on one side, Confederate grey on the other.
     const bool unionLeft = item.Side != 1 ? rng.below(3) != 0 : rng.below(3) == 0;
@@ -147,11 +148,12 @@ QImage DrawBattle(const bellarune::ItemRecord& item, const QString& name, const 
 
     // Name on top, date below.
     DrawBanner(p, QRectF(6, 5, W - 12, 42), QColor(240, 228, 196, 235));
-    DrawFittedText(p, QRectF(12, 6, W - 24, 40), name, QFont("DejaVu Serif", 16, QFont::Bold), 8, 2, QColor(60, 30, 20));
+    DrawFittedText(p, QRectF(12, 6, W - 24, 40), name, QFont("DejaVu Serif", 16, QFont::Bold), 8, 2,
+                   QColor(60, 30, 20));
     if (!date.isEmpty()) {
         DrawBanner(p, QRectF(W * 0.18, H - 30, W * 0.64, 24), QColor(240, 228, 196, 235));
-        DrawFittedText(p, QRectF(W * 0.18 + 4, H - 29, W * 0.64 - 8, 22), date, QFont("DejaVu Serif", 12, QFont::Bold),
-                       7, 1, QColor(60, 30, 20));
+        DrawFittedText(p, QRectF(W * 0.18 + 4, H - 29, W * 0.64 - 8, 22), date,
+                       QFont("DejaVu Serif", 12, QFont::Bold), 7, 1, QColor(60, 30, 20));
     }
     return img;
 }
@@ -252,8 +254,8 @@ QImage DrawDocument(const bellarune::ItemRecord& item, const QString& name, cons
 QImage DrawEventScene(const bellarune::ItemRecord& item)
 {
     const QString name = FromLatin1OrUtf8(item.Name);
-    const QString date = FromLatin1OrUtf8(item.DateText.empty() ? (item.Year1 ? std::to_string(item.Year1) : std::string())
-                                                                : item.DateText);
+    const QString date = FromLatin1OrUtf8(
+        item.DateText.empty() ? (item.Year1 ? std::to_string(item.Year1) : std::string()) : item.DateText);
     Rng rng(StableHash(name));
     if (item.ItemType == bellarune::Battle)
         return DrawBattle(item, name, date, rng);
@@ -271,7 +273,8 @@ QImage DrawThreat(int stage)
     p.setRenderHint(QPainter::Antialiasing);
 
     auto mix = [](QColor a, QColor b, double t) {
-        return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
+        return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
+                                a.greenF() + (b.greenF() - a.greenF()) * t,
                                 a.blueF() + (b.blueF() - a.blueF()) * t);
     };
     QLinearGradient sky(0, 0, 0, H);
@@ -396,7 +399,8 @@ QImage DrawMenuBackground()
     p.setBrush(QColor(36, 28, 34));
     p.drawPath(Ridge(rng, W, H, H * 0.78, 8, 2));
     for (int i = 0; i < 10; ++i)
-        DrawTree(p, QPointF(rng.range(0, W), rng.range(H * 0.68, H * 0.74)), rng.range(16, 30), QColor(40, 32, 42));
+        DrawTree(p, QPointF(rng.range(0, W), rng.range(H * 0.68, H * 0.74)), rng.range(16, 30),
+                 QColor(40, 32, 42));
 
     // Tents with a campfire in the middle distance.
     for (int i = 0; i < 5; ++i) {

@@ -20,7 +20,7 @@ bool LoadStateShapes(const QString& path, QVector<StateShape>& shapes, QString& 
     QTextStream in(&file);
     shapes.clear();
     int lineNo = 0;
-    int pending = 0;   // points still to read for the current ring
+    int pending = 0;  // points still to read for the current ring
     while (!in.atEnd()) {
         const QString line = in.readLine().trimmed();
         ++lineNo;

@@ -30,7 +30,10 @@ std::string oneLine(const std::string& s)
     return out;
 }
 
-bool isPerson(const ItemRecord& r) { return r.ItemType == Officer || r.ItemType == OtherPerson; }
+bool isPerson(const ItemRecord& r)
+{
+    return r.ItemType == Officer || r.ItemType == OtherPerson;
+}
 
 }  // namespace
 
@@ -77,8 +80,8 @@ CheckReport CheckDatabase(const std::string& dataFile, const std::string& pictur
             problem("year of death " + std::to_string(r.Year2) + " is below 1700");
         if (!r.ImageFile.empty() && !pictureExists(r.ImageFile))
             problem("picture " + r.ImageFile + " does not exist");
-        for (const std::string* f : {&r.Name, &r.Nickname, &r.ImageFile, &r.DateText, &r.Commanders, &r.Description,
-                                     &r.Campaign})
+        for (const std::string* f :
+             {&r.Name, &r.Nickname, &r.ImageFile, &r.DateText, &r.Commanders, &r.Description, &r.Campaign})
             if (SanitizeFieldText(*f) != *f)
                 problem("a text holds a double quote or a line break and will not read back: " + oneLine(*f));
     }
