@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "engine/gamedriver.h"
 #include "engine/quizlog.h"
@@ -97,8 +98,14 @@ void MainMenu::paintEvent(QPaintEvent* event)
     QWidget::paintEvent(event);
     if (picture_.isNull())
         return;
+    // From the top left, scaled evenly to cover the window, never distorted: the shipped picture has
+    // the window's shape at twice its pixels (sharp on a screen of double density) and fills it
+    // exactly; a picture of another shape is cut at the right or bottom edge.
+    const QSizeF size = picture_.deviceIndependentSize();
+    const qreal scale = std::max(width() / size.width(), height() / size.height());
     QPainter p(this);
-    p.drawPixmap(rect(), picture_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(QRectF(QPointF(0, 0), size * scale), picture_, QRectF(picture_.rect()));
 }
 
 void MainMenu::closeEvent(QCloseEvent* event)

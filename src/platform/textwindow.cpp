@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QWindow>
 
 #include "data/atomicfile.h"
 #include "twips.h"
@@ -47,12 +48,16 @@ TextWindow::TextWindow(const QString& path, QWidget* parent) : QWidget(parent, Q
 
 TextWindow* TextWindow::open(const QString& path, int windowStyle)
 {
-    // While a modal screen (setup) is open every other window is blocked; as its child
-    // the text window stays usable, and it leaves the screen when that closes.
+    // While a modal screen (setup) is open every other window is blocked: the text window is made
+    // transient for it, which keeps it usable. It is a window of its own, never re-parented, so it
+    // stays as it is (shown, maximised) when the screen closes.
     QWidget* modal = QApplication::activeModalWidget();
-    auto* w = new TextWindow(path, modal);
-    if (modal)
+    auto* w = new TextWindow(path);
+    if (modal && modal->windowHandle()) {
+        w->winId();
+        w->windowHandle()->setTransientParent(modal->windowHandle());
         modal->installEventFilter(w);
+    }
     const bool focus = windowStyle != 4 && windowStyle != 6;
     w->setAttribute(Qt::WA_ShowWithoutActivating, !focus);
     if (windowStyle == 3)
@@ -70,12 +75,11 @@ TextWindow* TextWindow::open(const QString& path, int windowStyle)
 
 bool TextWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == parentWidget() && event->type() == QEvent::Hide) {
+    // The screen it was opened over is closing: from now on an ordinary window of the game.
+    if (event->type() == QEvent::Hide && windowHandle() &&
+        windowHandle()->transientParent() == static_cast<QWidget*>(watched)->windowHandle()) {
         watched->removeEventFilter(this);
-        const Qt::WindowStates state = windowState();
-        setParent(nullptr, Qt::Window);
-        setWindowState(state);
-        show();
+        windowHandle()->setTransientParent(nullptr);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -195,11 +195,16 @@ void CenterOnScreen(QWidget* form)
     const QRect avail = screen->geometry();
     const QMargins m = frameOf(form);
     const QSize outer = form->size().grownBy(m);
+    const Qt::WindowStates state = form->windowState();
     // Placed by its client rectangle: Qt takes a position given with move() as that of the frame
     // only while it does not know the frame, which differs before and after the window exists.
     form->setGeometry(QRect(QPoint(avail.left() + (avail.width() - outer.width()) / 2 + m.left(),
                                    avail.top() + (avail.height() - outer.height()) / 2 + m.top()),
                             form->size()));
+    // Qt forgets a maximised state when the geometry is set; the window manager still maximises the
+    // window, and a restore brings it back at this centred normal rectangle.
+    if (state.testFlag(Qt::WindowMaximized))
+        form->setWindowState(state);
 }
 
 void CenterControl(QWidget* control, QWidget* form)
@@ -218,20 +223,22 @@ void RememberWindow(GameState& state, QWidget* form, int slot, int mode)
     state.WindowMemoryBusy = true;
     WindowMemoryRecord& rec = state.settings.WindowMemory[static_cast<std::size_t>(slot)];
     if (mode == 1) {
-        // A remembered minimised state would open a modal question out of sight: restore it as normal.
-        if (rec.WindowState == 2)
-            form->setWindowState(Qt::WindowMaximized);
-        else
-            form->setWindowState(Qt::WindowNoState);
-        if (rec.Width > 0 && rec.Height > 0 && rec.WindowState != 2)
+        // The normal size first, so that a maximised window is restored by the player to it.
+        if (rec.Width > 0 && rec.Height > 0)
             setOuterSizeTwips(form, rec.Width, rec.Height);
+        // A remembered minimised state would open a modal question out of sight: restore it as normal.
+        form->setWindowState(rec.WindowState == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
     } else {
         const Qt::WindowStates st = form->windowState();
         rec.WindowState = st.testFlag(Qt::WindowMinimized) ? 1 : st.testFlag(Qt::WindowMaximized) ? 2 : 0;
         const QColor c = form->palette().color(QPalette::Window);
         rec.BackColor = c.red() + c.green() * 256 + c.blue() * 65536;
-        rec.Width = static_cast<int16_t>(std::clamp(outerWidthTwips(form), 0, 32767));
-        rec.Height = static_cast<int16_t>(std::clamp(outerHeightTwips(form), 0, 32767));
+        // A maximised window keeps the normal size it is restored to; the screen's size would open
+        // the next one as a plain window over the whole screen.
+        if (rec.WindowState != 2) {
+            rec.Width = static_cast<int16_t>(std::clamp(outerWidthTwips(form), 0, 32767));
+            rec.Height = static_cast<int16_t>(std::clamp(outerHeightTwips(form), 0, 32767));
+        }
         SaveSettings(state);
     }
     state.WindowMemoryBusy = false;

@@ -24,6 +24,10 @@ Quote::Quote(GameState& state, QWidget* parent) : ChoiceScreen(state, parent)
     QFont f = designFont("Times New Roman", 15.75, true);
     f.setItalic(true);
     Text1->setFont(f);
+    // A text box's own white: the panel's green is not passed on to it.
+    QPalette white = Text1->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    Text1->setPalette(white);
     Label1->setWordWrap(true);
 
     resize(twipsToPx(8625), twipsToPx(6345));

@@ -1,9 +1,13 @@
 #include "showscor.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QFrame>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleHints>
 
 #include "engine/gamestate.h"
 #include "platform/twips.h"
@@ -47,6 +51,31 @@ ShowScor::ShowScor(GameState& state, QWidget* parent) : QDialog(parent), state_(
     // Load: always centred, never remembered.
     CenterOnScreen(this);
     scoreCaption();
+
+    // Opened by a press on an answer: the second press of a double-click comes here, on whatever
+    // lies under the pointer (often the ok button), and must not close the result unseen.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        pressAt_ = QCursor::pos();
+        opened_.start();
+        qApp->installEventFilter(this);
+    }
+}
+
+bool ShowScor::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseButtonRelease)
+        return false;
+    if (opened_.elapsed() > QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
+        qApp->removeEventFilter(this);
+        return false;
+    }
+    // The presses of one double-click lie within the double-click distance of each other.
+    const QPoint moved = static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - pressAt_;
+    const int near = QGuiApplication::styleHints()->mouseDoubleClickDistance();
+    auto* widget = qobject_cast<QWidget*>(watched);
+    return widget && widget->window() == this && std::abs(moved.x()) <= near && std::abs(moved.y()) <= near;
 }
 
 void ShowScor::scoreCaption()

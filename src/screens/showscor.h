@@ -1,5 +1,7 @@
 #pragma once
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QPoint>
 
 class QLabel;
 class QPlainTextEdit;
@@ -31,9 +33,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     GameState& state_;
+    // Opened by a mouse press: where and when, to keep the rest of its double-click away.
+    QPoint pressAt_;
+    QElapsedTimer opened_;
 };
 
 }  // namespace bellarune
