@@ -270,6 +270,68 @@ private slots:
                 std::string::npos);
     }
 
+    // Three questions on the multiple choice screen: maximised by the player (a double-click on the
+    // title bar) it stays maximised for the next question; restored there, it comes back at the
+    // normal size remembered, as does the third, which is answered with a double-click: its second
+    // press lands on the score window's ok button and leaves the result open.
+    void maximisedScreenAndDoubleClickAnswer()
+    {
+        Game g(3, 3);
+        const auto maximised = [](qulonglong w) {
+            return run("xprop", {"-id", QString::number(w), "_NET_WM_STATE"}).contains("MAXIMIZED_VERT");
+        };
+        const auto click = [](qulonglong w, int x, int y,
+                              const char* times = "1") {  // twips in the client area
+            run("xdotool", {"mousemove", "--window", QString::number(w), QString::number(x / 15),
+                            QString::number(y / 15), "click", "--repeat", times, "--delay", "80", "1"});
+            QThread::msleep(150);
+        };
+        const auto slot0 = [&g] {
+            Settings s;
+            LoadSettings(g.dir.file("zel.INI").toStdString(), s);
+            return QString("%1 %2x%3")
+                .arg(s.WindowMemory[0].WindowState)
+                .arg(s.WindowMemory[0].Width)
+                .arg(s.WindowMemory[0].Height);
+        };
+        const qulonglong menu = wait("Bellarune Game");
+        click(menu, 967, 3547);
+        qulonglong w = wait("Multiple Choice", menu), score = 0;
+        QVERIFY(w);
+        click(w, 3000, -150, "2");
+        QTRY_VERIFY(maximised(w));
+        QTRY_COMPARE(slot0(), QString("2 9030x7500"));
+        click(w, 1180, 2312);
+        QVERIFY((score = wait("Score", w)));
+        // Where the ok button of every score window lies on the screen.
+        run("xdotool", {"mousemove", "--window", QString::number(score), "56", "292"});
+        const QString ok = run("xdotool", {"getmouselocation"}).section(" screen", 0, 0);
+        click(score, 847, 4387);
+        QVERIFY((w = wait("Multiple Choice", score)));
+        QTRY_VERIFY(maximised(w));
+        click(w, 3000, -150, "2");
+        QTRY_VERIFY(!maximised(w));
+        QTRY_COMPARE(outer(w).size() * 15, QSize(9030, 7500));
+        QTRY_COMPARE(slot0(), QString("0 9030x7500"));
+        click(w, 1180, 2312);
+        QVERIFY((score = wait("Score", w)));
+        click(score, 847, 4387);
+        QVERIFY((w = wait("Multiple Choice", score)));
+        QTRY_COMPARE(outer(w).size() * 15, QSize(9030, 7500));
+        QVERIFY(!maximised(w));
+        // The ok button's place lies on an option of this window: a double-click there answers.
+        run("xdotool", {"mousemove", ok.section(' ', 0, 0).mid(2), ok.section(' ', 1, 1).mid(2), "click",
+                        "--repeat", "2", "--delay", "80", "1"});
+        QVERIFY((score = wait("Score", w)));
+        QThread::msleep(1000);
+        QCOMPARE(wait("Score", w), score);
+        click(score, 847, 4387);
+        QVERIFY(wait("Bellarune Game", score));
+        run("xdotool", {"key", "Return"});
+        click(menu, 4927, 3547);
+        QVERIFY(g.proc.waitForFinished(10000));
+    }
+
     // The real forms in this process, on the same desktop, at their design sizes.
     void controlsInsideTheirWindows()
     {

@@ -195,16 +195,11 @@ void CenterOnScreen(QWidget* form)
     const QRect avail = screen->geometry();
     const QMargins m = frameOf(form);
     const QSize outer = form->size().grownBy(m);
-    const Qt::WindowStates state = form->windowState();
     // Placed by its client rectangle: Qt takes a position given with move() as that of the frame
     // only while it does not know the frame, which differs before and after the window exists.
     form->setGeometry(QRect(QPoint(avail.left() + (avail.width() - outer.width()) / 2 + m.left(),
                                    avail.top() + (avail.height() - outer.height()) / 2 + m.top()),
                             form->size()));
-    // Qt forgets a maximised state when the geometry is set; the window manager still maximises the
-    // window, and a restore brings it back at this centred normal rectangle.
-    if (state.testFlag(Qt::WindowMaximized))
-        form->setWindowState(state);
 }
 
 void CenterControl(QWidget* control, QWidget* form)
