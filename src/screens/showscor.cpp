@@ -52,13 +52,12 @@ ShowScor::ShowScor(GameState& state, QWidget* parent) : QDialog(parent), state_(
     CenterOnScreen(this);
     scoreCaption();
 
-    // Opened by a press on an answer: the second press of a double-click comes here, on whatever
-    // lies under the pointer (often the ok button), and must not close the result unseen.
-    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
-        pressAt_ = QCursor::pos();
-        opened_.start();
-        qApp->installEventFilter(this);
-    }
+    // Opened by a press or click on an answer (or Done): the second press of a double-click there
+    // comes here, on whatever lies under the pointer (often the ok button), and must not close the
+    // result unseen.
+    pressAt_ = QCursor::pos();
+    opened_.start();
+    qApp->installEventFilter(this);
 }
 
 bool ShowScor::eventFilter(QObject* watched, QEvent* event)

@@ -37,7 +37,7 @@ protected:
 
 private:
     GameState& state_;
-    // Opened by a mouse press: where and when, to keep the rest of its double-click away.
+    // Where the pointer was and when the window opened, to keep the rest of a double-click away.
     QPoint pressAt_;
     QElapsedTimer opened_;
 };
