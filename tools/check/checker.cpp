@@ -273,7 +273,8 @@ void checkItems(GameState& s, std::string_view raw, const std::string& pictureDi
                 key = std::to_string(r.Year1);
             if (type == 14) {
                 key = std::to_string(r.State);
-                states.insert(r.State);
+                if (r.State <= 16)  // of the 16 states with a map
+                    states.insert(r.State);
                 // A state outside the table has no map (and is reported above).
                 if (r.State >= 0 && static_cast<std::size_t>(r.State) < s.names.StateImageFiles.size()) {
                     const std::string& map = s.names.StateImageFiles[static_cast<std::size_t>(r.State)];
