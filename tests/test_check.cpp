@@ -53,10 +53,8 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("problems");
         const QByteArray longName = QByteArray(300, 'a') + ".jpg";
-        QTest::newRow("a state of 18 or more, with no map to look up")
+        QTest::newRow("a state of 18 or more, which has no map")
             << item("Bull Run", "", 1, 18) << QStringList{"item 1 (Bull Run): state 18 is not 0 to 16"};
-        QTest::newRow("a state far outside the table")
-            << item("Bull Run", "", 1, 32000) << QStringList{"item 1 (Bull Run): state 32000 is not 0 to 16"};
         QTest::newRow("a negative state")
             << item("Bull Run", "", 1, -3) << QStringList{"item 1 (Bull Run): state -3 is not 0 to 16"};
         QTest::newRow("a picture name longer than the file system allows")
@@ -100,33 +98,23 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Howe: a saying of hers, not the hymn's first line")
-            << "Julia Ward Howe"
-            << "Nickname"
-            << "Arise, Then, Women of This Day!";
-        QTest::newRow("Toombs: his words against firing on Sumter")
-            << "Robert Toombs"
-            << "Nickname"
-            << "Mr. President, at this time, it is suicide, murder, and will lose us every friend at the "
-               "North";
-        QTest::newRow("Franklin Buchanan: his nickname") << "Franklin Buchanan"
-                                                         << "Nickname"
-                                                         << "Old Buck";
-        QTest::newRow("Westport: one of the largest battles west of the Mississippi")
-            << "Battle of Westport"
-            << "Description"
-            << "One of the largest battles west of the Mississippi, fought near Kansas City, which turned "
-               "back "
-               "Price's raid.";
-        QTest::newRow("Second Wheeling Convention: both sessions") << "Second Wheeling Convention"
-                                                                   << "DateText"
-                                                                   << "June 11-25 and August 6-21, 1861";
-        QTest::newRow("Hampton Roads: the Cumberland sunk, the Congress aground and burned")
-            << "Battle of Hampton Roads"
-            << "Description"
-            << "First clash between ironclads, off Norfolk, the day after the CSS Virginia sank the "
-               "Cumberland and "
-               "ran the Congress aground, where it burned.";
+        auto row = [](const char* what, const char* name, const char* field, const char* text) {
+            QTest::newRow(what) << QString(name) << QString(field) << QString(text);
+        };
+        row("Howe: a saying of hers, not her hymn's first line", "Julia Ward Howe", "Nickname",
+            "Arise, Then, Women of This Day!");
+        row("Toombs: his words against firing on Sumter", "Robert Toombs", "Nickname",
+            "Mr. President, at this time, it is suicide, murder, and will lose us every friend at the North");
+        row("Franklin Buchanan: his nickname", "Franklin Buchanan", "Nickname", "Old Buck");
+        row("Westport: one of the largest", "Battle of Westport", "Description",
+            "One of the largest battles west of the Mississippi, fought near Kansas City, which turned back "
+            "Price's raid.");
+        row("Second Wheeling Convention: both sessions", "Second Wheeling Convention", "DateText",
+            "June 11-25 and August 6-21, 1861");
+        row("Hampton Roads: the Cumberland sunk, the Congress aground and burned", "Battle of Hampton Roads",
+            "Description",
+            "First clash between ironclads, off Norfolk, the day after the CSS Virginia sank the "
+            "Cumberland and ran the Congress aground, where it burned.");
     }
     void shippedTexts()
     {
@@ -134,10 +122,10 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, text);
         const ItemRecord& r = shipped(name);
-        QCOMPARE(QString::fromLatin1(field == "Nickname"      ? r.Nickname
-                                     : field == "Description" ? r.Description
-                                                              : r.DateText),
-                 text);
+        const std::string& got = field == "Nickname"   ? r.Nickname
+                                 : field == "DateText" ? r.DateText
+                                                       : r.Description;
+        QCOMPARE(QString::fromLatin1(got), text);
     }
 
     // "Match nicknames" would give the answer away.
@@ -182,11 +170,8 @@ private slots:
         QFETCH(QString, cut);
         QCOMPARE(QImage(kSource + "/assets/portraits/" + file).size(), size);
         const QString credits = QString::fromStdString(readAll(kSource + "/CREDITS.md"));
-        const auto row =
-            QRegularExpression("^\\| `" + QRegularExpression::escape(file) + "` \\|.*\\| ([^|]*) \\|$",
-                               QRegularExpression::MultilineOption)
-                .match(credits);
-        QCOMPARE(row.captured(1), cut);
+        const qsizetype at = credits.indexOf("| `" + file + "` |");
+        QCOMPARE(credits.mid(at, credits.indexOf('\n', at) - at).section(" | ", -1), cut + " |");
     }
 };
 
