@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds, and runs every test:
 #   1. the unit tests again in a build with AddressSanitizer and UndefinedBehaviorSanitizer,
-#   2. the fuzz targets of the file readers, 60 seconds each (FUZZ_SECONDS to change),
+#   2. the fuzz targets of the file readers and the database check, 60 seconds each (FUZZ_SECONDS to change),
 #   3. the Release build and every test, last, so its summary closes the output.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/gamestate.h"
@@ -19,7 +20,12 @@ struct CheckReport {
 };
 
 // Reads dataFile and checks every item; pictures are looked for in pictureDir.
+// Never throws: whatever goes wrong is a problem in the report.
 CheckReport CheckDatabase(const std::string& dataFile, const std::string& pictureDir);
+
+// The same for the bytes of a data file; source names them in the report.
+CheckReport CheckItemData(std::string_view data, const std::string& pictureDir,
+                          const std::string& source = "the data");
 
 // The report as the checker prints it.
 std::string FormatReport(const CheckReport& report, const NameTables& names);

@@ -16,9 +16,14 @@ int main(int argc, char** argv)
     std::string pictures = argc > 2 ? argv[2] : std::filesystem::path(data).parent_path().string();
     if (pictures.empty())
         pictures = ".";
-    bellarune::NameTables names;
-    names.InitTables();
-    const bellarune::CheckReport report = bellarune::CheckDatabase(data, pictures);
-    std::cout << bellarune::FormatReport(report, names);
-    return report.problems.empty() ? 0 : 1;
+    try {
+        bellarune::NameTables names;
+        names.InitTables();
+        const bellarune::CheckReport report = bellarune::CheckDatabase(data, pictures);
+        std::cout << bellarune::FormatReport(report, names);
+        return report.problems.empty() ? 0 : 1;
+    } catch (const std::exception& e) {  // out of memory while printing, say: still a report
+        std::cout << "problem: the check stopped: " << e.what() << "\n1 problems\n";
+        return 1;
+    }
 }
