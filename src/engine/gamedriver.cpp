@@ -17,7 +17,7 @@ void AskQuestions(GameState& s, const GameCallbacks& ui)
     while (q < s.settings.QuestionsPerGame) {
         const int t = Clamp(s.rng.draw(17), 1, 16);
         if (s.settings.CategoryEnabled[static_cast<std::size_t>(t)] != 0) {
-            LogWrite(s, "---- Question " + std::to_string(q + 1), 2, 0);
+            LogWrite(s, "---- Question " + std::to_string(q + 1), LogLevel::Result, 0);
             ShowQuestion(s, t, ui);
             ++q;
             continue;

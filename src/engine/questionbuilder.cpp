@@ -71,28 +71,28 @@ bool kindFits(Kind kind, int16_t itemType)
 bool fieldTest(int type, const ItemRecord& r)
 {
     switch (type) {
-        case 1:
+        case TypeDatesForPerson:
             return r.Year1 >= 1700 && r.Year2 >= 1700;
-        case 2:
-        case 6:
+        case TypeDatesForEvent:
+        case TypeWhatHappenedOn:
             return present(r.DateText);
-        case 3:
-        case 4:
-        case 5:
+        case TypeWhoWas:
+        case TypeDescribeEvent:
+        case TypeEventForDescription:
             return present(r.Description);
-        case 7:
-        case 11:
+        case TypeWhichBattle:
+        case TypeMatchCommanders:
             return present(r.Commanders);
-        case 8:
-        case 9:
-        case 10:
+        case TypePeopleByDate:
+        case TypeBattlesByDate:
+        case TypeEventsByDate:
             return r.Year1 >= 1700;
-        case 12:
+        case TypeMatchCampaign:
             return present(r.Campaign) && r.Campaign != r.Name;
-        case 14:
+        case TypeMatchStates:
             return r.State >= 1;
-        case 15:
-        case 16:
+        case TypeMatchPortraits:
+        case TypeNameMe:
             return present(r.ImageFile);
         default:
             return true;
@@ -141,29 +141,29 @@ std::string AnswerText(GameState& s, int item, int type)
 {
     const ItemRecord& r = s.item(item);
     switch (type) {
-        case 0:
-        case 5:
-        case 8:
-        case 9:
-        case 10:
-        case 14:
-        case 15:
-        case 16:
+        case TypeName:
+        case TypeEventForDescription:
+        case TypePeopleByDate:
+        case TypeBattlesByDate:
+        case TypeEventsByDate:
+        case TypeMatchStates:
+        case TypeMatchPortraits:
+        case TypeNameMe:
             return r.Name;
-        case 1:
+        case TypeDatesForPerson:
             return YearRange(r, " - ");
-        case 2:
+        case TypeDatesForEvent:
             return r.DateText;
-        case 3:
-        case 4:
-        case 6:
+        case TypeWhoWas:
+        case TypeDescribeEvent:
+        case TypeWhatHappenedOn:
             return r.Description;
-        case 7:
-        case 11:
+        case TypeWhichBattle:
+        case TypeMatchCommanders:
             return r.Commanders;
-        case 12:
+        case TypeMatchCampaign:
             return r.Campaign;
-        case 13:
+        case TypeMatchNicknames:
             return r.Nickname;
         default:
             s.message("No getpstr for " + std::to_string(type) + typeName(s, type));
@@ -173,7 +173,7 @@ std::string AnswerText(GameState& s, int item, int type)
 
 int32_t SortValue(GameState& s, int item, int type)
 {
-    if (type == 8 || type == 9 || type == 10)
+    if (type == TypePeopleByDate || type == TypeBattlesByDate || type == TypeEventsByDate)
         return s.item(item).Year1;
     s.message("getsortval not defined" + std::to_string(type));
     return 0;
@@ -193,24 +193,24 @@ std::string QuestionText(GameState& s, int mode, int item, int item2)
                    " " + std::to_string(SortValue(s, item2, type));
         case 4:
             switch (type) {
-                case 1:
+                case TypeDatesForPerson:
                     return YearRange(r, " to ");
-                case 2:
+                case TypeDatesForEvent:
                     return r.DateText;
-                case 3:
-                case 4:
-                case 5:
+                case TypeWhoWas:
+                case TypeDescribeEvent:
+                case TypeEventForDescription:
                     return r.Description;
-                case 6:
+                case TypeWhatHappenedOn:
                     return r.Name + " -- " + r.Description;
-                case 7:
-                case 11:
+                case TypeWhichBattle:
+                case TypeMatchCommanders:
                     return r.Commanders;
-                case 12:
+                case TypeMatchCampaign:
                     return r.Campaign;
-                case 13:
+                case TypeMatchNicknames:
                     return r.Nickname;
-                case 14:
+                case TypeMatchStates:
                     return s.names.StateImageFiles[static_cast<std::size_t>(
                         r.State >= 0 && r.State < 18 ? r.State : 17)];
                 default:
@@ -218,28 +218,28 @@ std::string QuestionText(GameState& s, int mode, int item, int item2)
             }
         case 5:
             switch (type) {
-                case 1:
+                case TypeDatesForPerson:
                     return "Which dates match " + r.Name + "?";
-                case 2:
+                case TypeDatesForEvent:
                     return "Which date(s) match " + r.Name + "?";
-                case 3:
+                case TypeWhoWas:
                     return "Who was " + r.Name + "?";
-                case 4:
+                case TypeDescribeEvent:
                     return "Describe " + r.Name + "?";
-                case 5:
+                case TypeEventForDescription:
                     return "Choose the event for this description";
-                case 6:
+                case TypeWhatHappenedOn:
                     return "What happened on " + r.DateText + "?";
-                case 7:
-                case 11:
+                case TypeWhichBattle:
+                case TypeMatchCommanders:
                     return "Which commanders fought " + r.Name + "?";
-                case 12:
+                case TypeMatchCampaign:
                     return "Match battle to campaign";
-                case 13:
+                case TypeMatchNicknames:
                     return "Match nicknames ";
-                case 14:
+                case TypeMatchStates:
                     return "Match battle and state";
-                case 15:
+                case TypeMatchPortraits:
                     return "Match name and portrait";
                 default:
                     return "NEED Match  " + std::string(" **** param name ") + std::to_string(type);
@@ -252,7 +252,7 @@ std::string QuestionText(GameState& s, int mode, int item, int item2)
 std::string ItemPicture(const GameState& s, int item)
 {
     const ItemRecord& r = s.item(item);
-    if (s.CurrentQuestionType == 14)
+    if (s.CurrentQuestionType == TypeMatchStates)
         return r.State >= 0 && r.State < 18 ? s.names.StateImageFiles[static_cast<std::size_t>(r.State)] : "";
     return r.ImageFile;
 }

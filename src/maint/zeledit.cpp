@@ -452,7 +452,7 @@ void ZelEdit::fillform(int n)
     // State 0 shows "none" and a state outside the list shows nothing, never the state
     // of the item shown before.
     cmbST->setCurrentIndex(r.State >= 0 && r.State < cmbST->count() ? r.State : -1);
-    state_.CurrentQuestionType = r.State > 0 ? 14 : 15;
+    state_.CurrentQuestionType = r.State > 0 ? TypeMatchStates : TypeMatchPortraits;
     showPicture(ItemPicture(state_, n));
 }
 
@@ -579,10 +579,9 @@ void ZelEdit::cmdPrev_Click()
 void ZelEdit::Command1_Click()
 {
     if (DataChanged) {
-        NullNotifier quiet;
         const std::string file = state_.table.DataFileName.empty() ? "zel.dat" : state_.table.DataFileName;
         // Refuses, with a message, when the file could not be read whole at start-up.
-        WriteItemFile(file, state_.table, state_.notifier ? *state_.notifier : quiet);
+        WriteItemFile(file, state_.table, state_.notifier);
     }
     accept();
 }
@@ -615,8 +614,8 @@ std::string ZelEdit::listText(const GameState& state)
 
 void ZelEdit::cmdPrint_Click()
 {
-    if (!state_.notifier || !state_.notifier->askOkCancel(
-                                "Ready to store list by difficulty in file 'zel.txt'", "Store list to file"))
+    if (!state_.notifier.get().askOkCancel("Ready to store list by difficulty in file 'zel.txt'",
+                                           "Store list to file"))
         return;
     std::string error;
     if (!writeFileAtomically("zel.txt", listText(state_), error))

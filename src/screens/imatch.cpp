@@ -8,6 +8,7 @@
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
+#include "engine/scoring.h"
 #include "platform/controldrag.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
@@ -100,7 +101,7 @@ IMatch::IMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
         drag_->addSource(bar, [this, i, bar](QPoint hotSpot) {
             SelectedBar = int16_t(i);
             drag_->begin(bar, true, hotSpot);
-            PlaySound(state_, 0);
+            PlaySound(state_, Sound::Click);
         });
     }
 
@@ -136,7 +137,7 @@ void IMatch::load()
 {
     RememberWindow(state_, this, SlotImageMatch, 1);
     CenterOnScreen(this);
-    LogWrite(state_, "Match " + CurrentTypeName(state_), 1, 0);
+    LogWrite(state_, "Match " + CurrentTypeName(state_), LogLevel::Detail, 0);
     for (int i = 0; i < 4; ++i) {
         QPushButton* bar = Btn1[static_cast<std::size_t>(i)];
         HomeTop[static_cast<std::size_t>(i)] = tw(bar->y());
@@ -150,7 +151,7 @@ void IMatch::load()
         text.replace('&', "&&");
         bar->setText(text);
         bar->setAccessibleName(qs(caption));
-        LogWrite(state_, caption, 1, 0);
+        LogWrite(state_, caption, LogLevel::Detail, 0);
         QFont f = bar->font();
         f.setPointSizeF(captionFontSize(static_cast<int>(caption.size())));
         bar->setFont(f);
@@ -198,44 +199,13 @@ void IMatch::image1_DragDrop(int k)
                   twipsToPx(HomeTop[static_cast<std::size_t>(before)]));
     }
     PlacedBar[static_cast<std::size_t>(k)] = SelectedBar;
-    PlaySound(state_, 1);
+    PlaySound(state_, Sound::Pick);
 }
 
 void IMatch::Command1_Click()
 {
     drag_->cancel();
-    std::string text;
-    int count = 0;
-    for (int k = 0; k < 4; ++k) {
-        const int placed = PlacedBar[static_cast<std::size_t>(k)];
-        const int answer = AnswerBar[static_cast<std::size_t>(k)];
-        if (placed == answer) {
-            AdjustUsage(state_, state_.QuestionItems[static_cast<std::size_t>(answer)], 4);
-            ++count;
-        } else if (placed >= 0) {
-            const int item = state_.QuestionItems[static_cast<std::size_t>(placed)];
-            AdjustUsage(state_, item, -1);
-            const std::string line =
-                QuestionText(state_, 2, item, 0) + " placed on image of " +
-                QuestionText(state_, 2, state_.QuestionItems[static_cast<std::size_t>(answer)], 0);
-            text += state_.NL + line;
-            LogWrite(state_, line, 2, 0);
-        }
-    }
-    AddScore(state_, count * 5, 20, 0);
-    text += state_.NL + state_.NL + "*** Scored " + std::to_string(count) + " of 4";
-    if (count == 4) {
-        text = "*** All correct!";
-        LogWrite(state_, " *** All correct!", 2, 0);
-        PlaySound(state_, 5);
-    } else {
-        PlaySound(state_, 8);
-    }
-    ShowScor score(state_, this);
-    score.setResultText(text);
-    score.Label1->setText("Results for " + qs(CurrentTypeName(state_)));
-    score.scoreCaption();
-    score.exec();
+    showResult(state_, this, ScoreMatching(state_, kImageMatching, PlacedBar, AnswerBar));
     done(QDialog::Accepted);
 }
 

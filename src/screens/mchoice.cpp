@@ -10,6 +10,7 @@
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
+#include "engine/scoring.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 #include "screens/screenparts.h"
@@ -129,7 +130,7 @@ void ChoiceScreen::load()
     RememberWindow(state_, this, SlotChoice, 1);
     CenterOnScreen(this);
     layout();
-    LogWrite(state_, "Multiple Choice", 1, 0);
+    LogWrite(state_, "Multiple Choice", LogLevel::Detail, 0);
     CorrectSlot = static_cast<int16_t>(state_.rng.draw(4));
     for (int slot = 0; slot < 5; ++slot) {
         ChoiceOption* c = choice[static_cast<std::size_t>(slot)];
@@ -162,25 +163,8 @@ void ChoiceScreen::choice_MouseDown(int index)
     answered_ = true;
     choice[static_cast<std::size_t>(index)]->setChecked(true);
 
-    ShowScor score(state_, this);
-    const int16_t picked = state_.QuestionItems[static_cast<std::size_t>(index)];
-    const int16_t right = state_.QuestionItems[static_cast<std::size_t>(CorrectSlot)];
-    if (index == CorrectSlot) {
-        score.setResultText(" Correct, +5 pts");
-        AddScore(state_, 5, 5, 0);
-        AdjustUsage(state_, picked, 4);
-        PlaySound(state_, 5);
-    } else {
-        AddScore(state_, 0, 5, 0);
-        score.setResultText("Sorry, the answer was " + choiceCaption(CorrectSlot));
-        LogWrite(state_, prompt() + " " + choiceCaption(CorrectSlot), 1, 0);
-        AdjustUsage(state_, picked, -1);
-        AdjustUsage(state_, right, -1);
-        PlaySound(state_, 8);
-    }
-    score.scoreCaption();
-    score.Label1->setText("Results for " + qs(CurrentTypeName(state_)));
-    score.exec();
+    const AnswerResult result = ScoreChoice(state_, index, CorrectSlot, prompt(), choiceCaption(CorrectSlot));
+    showResult(state_, this, result);
     done(QDialog::Accepted);
 }
 

@@ -10,7 +10,7 @@
 
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
-#include "engine/quizlog.h"
+#include "engine/scoring.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 #include "screens/showscor.h"
@@ -122,7 +122,7 @@ void NameMe::load()
     setWindowTitle("Name Me -- Press the letter keys to enter my name... ");
 
     GameOver = 0;
-    MaxTries = static_cast<int16_t>(std::max(4, state_.NameMeBaseTries - state_.settings.MaxDifficulty + 1));
+    MaxTries = NameMeTries(state_);
 
     Image1->hide();
     Label3->setText(qs("Guess the word before the " + state_.ThreatPictureName + " can appear!"));
@@ -228,7 +228,7 @@ void NameMe::Form_KeyPress(QChar key)
     for (std::size_t i = 0; i < TargetWord.size(); ++i) {
         if (TargetWord[i] == letter) {
             RevealMask[i] = letter;
-            PlaySound(state_, 3);
+            PlaySound(state_, Sound::Letter);
             matched = true;
         }
     }
@@ -240,7 +240,7 @@ void NameMe::Form_KeyPress(QChar key)
 
 void NameMe::wrongLetter(char letter)
 {
-    PlaySound(state_, 6);
+    PlaySound(state_, Sound::Miss);
     Guessed += ' ';
     Guessed += letter;
     Label1->setText(qs(Guessed));
@@ -260,12 +260,12 @@ void NameMe::wrongLetter(char letter)
     Label3->show();
 
     if (WrongCount >= MaxTries) {
-        AddScore(state_, 0, MaxTries, 0);
+        const AnswerResult result = ScoreNameMe(state_, false, MaxTries, WrongCount);
         Label2->setText(qs(TargetWord));
         Label1->setText("Better luck next time!");
         GameOver = 1;
         Label3->setText("Too many tries!");
-        PlaySound(state_, 8);
+        showResult(state_, this, result);
     }
 }
 
@@ -277,13 +277,7 @@ void NameMe::rightLetter()
         return;
 
     finished_ = true;
-    PlaySound(state_, 5);
-    AddScore(state_, MaxTries - WrongCount, MaxTries, 0);
-    ShowScor score(state_, this);
-    score.setResultText("You got it!");
-    score.Label1->setText("Results for " + qs(CurrentTypeName(state_)));
-    score.scoreCaption();
-    score.exec();
+    showResult(state_, this, ScoreNameMe(state_, true, MaxTries, WrongCount));
     QCoreApplication::processEvents();
     done(QDialog::Accepted);
 }

@@ -7,6 +7,7 @@
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
+#include "engine/scoring.h"
 #include "platform/controldrag.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
@@ -125,7 +126,7 @@ void QMatch::load()
     RememberWindow(state_, this, SlotMatch, 1);
     CenterOnScreen(this);
     Label1->setText(qs(QuestionText(state_, 5, 0, state_.CurrentQuestionType)));
-    LogWrite(state_, CurrentTypeName(state_), 1, 0);
+    LogWrite(state_, CurrentTypeName(state_), LogLevel::Detail, 0);
     for (int i = 0; i < 5; ++i) {
         const int16_t item = PickItem(state_, i);
         state_.QuestionItems[static_cast<std::size_t>(i)] = item;
@@ -137,7 +138,7 @@ void QMatch::load()
         text.replace('&', "&&");
         bar->setText(text);
         bar->setAccessibleName(qs(caption));
-        LogWrite(state_, caption, 1, 0);
+        LogWrite(state_, caption, LogLevel::Detail, 0);
         QFont f = bar->font();
         f.setPointSizeF(captionFontSize(static_cast<int>(caption.size())));
         bar->setFont(f);
@@ -178,7 +179,7 @@ void QMatch::Btn1_Click(int i)
     Label4->setText(QString::number(i) + " click");
     SelectedBar = int16_t(i);
     drag_->begin(bar, false, bar->rect().center());
-    PlaySound(state_, 1);
+    PlaySound(state_, Sound::Pick);
 }
 
 void QMatch::Label2_DragDrop(int k)
@@ -190,43 +191,13 @@ void QMatch::Label2_DragDrop(int k)
     bar->move(bar->x(), Label2[static_cast<std::size_t>(k)]->y());
     bar->raise();
     PlacedBar[static_cast<std::size_t>(k)] = SelectedBar;
-    PlaySound(state_, 2);
+    PlaySound(state_, Sound::Drop);
 }
 
 void QMatch::Command1_Click()
 {
     drag_->cancel();
-    const int type = state_.CurrentQuestionType;
-    std::string text;
-    int count = 0;
-    for (int k = 0; k < 5; ++k) {
-        const int placed = PlacedBar[static_cast<std::size_t>(k)];
-        if (placed == AnswerBar[static_cast<std::size_t>(k)]) {
-            AdjustUsage(state_, state_.QuestionItems[static_cast<std::size_t>(placed)], 4);
-            ++count;
-        } else if (placed >= 0) {
-            const int item = state_.QuestionItems[static_cast<std::size_t>(placed)];
-            AdjustUsage(state_, item, -1);
-            const std::string line =
-                QuestionText(state_, 2, item, 0) + " = " + QuestionText(state_, 4, item, type);
-            text += state_.NL + line;
-            LogWrite(state_, line, 2, 0);
-        }
-    }
-    AddScore(state_, count * 5, 25, 0);
-    text += state_.NL + "*** Scored " + std::to_string(count * 5) + " of 25";
-    if (count == 5) {
-        text = "*** All correct!";
-        PlaySound(state_, 5);
-        LogWrite(state_, " *** All correct!", 2, 0);
-    } else {
-        PlaySound(state_, 8);
-    }
-    ShowScor score(state_, this);
-    score.setResultText(text);
-    score.Label1->setText("Results for Matching " + qs(CurrentTypeName(state_)));
-    score.scoreCaption();
-    score.exec();
+    showResult(state_, this, ScoreMatching(state_, kDescriptionMatching, PlacedBar, AnswerBar));
     done(QDialog::Accepted);
 }
 

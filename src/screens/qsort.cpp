@@ -8,6 +8,7 @@
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
+#include "engine/scoring.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 #include "screens/showscor.h"
@@ -87,13 +88,13 @@ void QSort::load()
     RememberWindow(state_, this, SlotSort, 1);
     CenterOnScreen(this);
     centrePanel();
-    LogWrite(state_, "Items to sort by " + CurrentTypeName(state_), 1, 0);
+    LogWrite(state_, "Items to sort by " + CurrentTypeName(state_), LogLevel::Detail, 0);
     Label1->setText(qs(QuestionText(state_, 1, 0, state_.CurrentQuestionType)));
     Label2->setText("Click to push an item up one slot");
     for (int slot = 0; slot < 5; ++slot) {
         const int16_t item = PickItem(state_, slot);
         state_.QuestionItems[static_cast<std::size_t>(slot)] = item;
-        LogWrite(state_, QuestionText(state_, 2, item, 0), 1, 0);
+        LogWrite(state_, QuestionText(state_, 2, item, 0), LogLevel::Detail, 0);
     }
     LastSlot = 4;
     updatelist();
@@ -153,42 +154,9 @@ void QSort::Command1_Click()
     if (scored_)
         return;
     scored_ = true;
-    std::string result = " ";
-    int right = 0, pairs = 0;
-    const int type = state_.CurrentQuestionType;
-    auto& items = state_.QuestionItems;
-    for (int i = 0; i < LastSlot; ++i) {
-        for (int j = i + 1; j <= LastSlot; ++j) {
-            const int16_t upper = items[static_cast<std::size_t>(i)],
-                          lower = items[static_cast<std::size_t>(j)];
-            const int32_t ki = SortValue(state_, upper, type), kj = SortValue(state_, lower, type);
-            List1->setFont(designFont("MS Sans Serif", 10));
-            if (ki > kj) {
-                const std::string line = QuestionText(state_, 3, upper, lower);
-                LogWrite(state_, line, 1, 0);
-                result += state_.NL + line;
-                AdjustUsage(state_, upper, -1);
-                AdjustUsage(state_, lower, -1);
-            } else {
-                ++right;
-                AdjustUsage(state_, upper, 4);
-            }
-            ++pairs;
-        }
-    }
-    if (right == pairs) {
-        LogWrite(state_, " *** All Correct!", 1, 0);
-        result = "*** All correct!";
-    }
-    AddScore(state_, 2 * right, 2 * pairs, 0);
-    result += state_.NL + "*** " + std::to_string(right) + " of " + std::to_string(pairs) +
-              " correct, scored " + std::to_string(2 * right);
-
-    ShowScor score(state_, this);
-    score.setResultText(result);
-    score.Label1->setText("Results for Sorting " + qs(CurrentTypeName(state_)));
-    score.scoreCaption();
-    score.exec();
+    // From the first pair on, the list shows in 10 points.
+    List1->setFont(designFont("MS Sans Serif", 10));
+    showResult(state_, this, ScoreSorting(state_, LastSlot));
     done(QDialog::Accepted);
 }
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "engine/gamestate.h"
+#include "engine/scoring.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 
@@ -51,7 +52,7 @@ ShowScor::ShowScor(GameState& state, QWidget* parent) : QDialog(parent), state_(
 
 void ShowScor::scoreCaption()
 {
-    const PlayerRecord& p = state_.Players[static_cast<std::size_t>(state_.CurrentPlayer)];
+    const PlayerRecord& p = state_.player();
     Label2->setText(QString("Current score: %1 of %2  (%3%)").arg(p.Score).arg(p.Possible).arg(p.Percent));
 }
 
@@ -76,6 +77,19 @@ void ShowScor::resizeEvent(QResizeEvent* event)
         Text1->move(twipsToPx(pxToTwips(Frame1->x()) + 100), Text1->y());
         Text1->resize(twipsToPx(pxToTwips(Frame1->width()) - 400), Text1->height());
     }
+}
+
+void showResult(GameState& state, QWidget* parent, const AnswerResult& result)
+{
+    if (result.sound)
+        PlaySound(state, *result.sound);
+    if (!result.showScore)
+        return;
+    ShowScor score(state, parent);
+    score.setResultText(result.text);
+    score.Label1->setText(qs(result.title));
+    score.scoreCaption();
+    score.exec();
 }
 
 }  // namespace bellarune

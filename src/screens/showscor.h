@@ -9,6 +9,7 @@ class QFrame;
 namespace bellarune {
 
 struct GameState;
+struct AnswerResult;
 
 // The score window shown after every question: the question type, the result text
 // and the running score.
@@ -35,5 +36,9 @@ protected:
 private:
     GameState& state_;
 };
+
+// Shows what the rule of an answer decided: plays its sound, then, when it has a score
+// window, fills it and shows it modally over parent.
+void showResult(GameState& state, QWidget* parent, const AnswerResult& result);
 
 }  // namespace bellarune

@@ -43,7 +43,7 @@ CheckReport CheckDatabase(const std::string& dataFile, const std::string& pictur
     GameState s;
     s.names.InitTables();
     CollectingNotifier notifier;
-    s.notifier = &notifier;
+    s.notifier = notifier;
     rep.loaded = ReadItemFile(dataFile, s.table, notifier);
     if (!rep.loaded) {
         for (const std::string& m : notifier.messages)
