@@ -199,9 +199,10 @@ private slots:
                        {"William T. Sherman", 9},
                        {"Thomas J. Jackson", 9}}
             << onImage << QStringList{portraits, ""} + onImage + QStringList{"", "*** Scored 2 of 4"} << 8;
-        QTest::newRow("pictures, none placed: two line breaks and 0 of 4")
-            << 15 << people << QList<int>{-1, -1, -1, -1} << QList<int>{0, 1, 2, 3} << 10 << 35 << Weights{}
-            << QStringList{} << QStringList{portraits, "", "", "*** Scored 0 of 4"} << 8;
+        QTest::newRow("pictures, three right and one bare: no line for it, two breaks, 3 of 4, sound 8")
+            << 15 << people << QList<int>{0, 1, 2, -1} << QList<int>{0, 1, 2, 3} << 25 << 35
+            << Weights{{"Ulysses S. Grant", 9}, {"Robert E. Lee", 9}, {"William T. Sherman", 9}}
+            << QStringList{} << QStringList{portraits, "", "", "*** Scored 3 of 4"} << 8;
         QTest::newRow("pictures, all four right: 20, sound 5")
             << 15 << people << QList<int>{2, 0, 1, 3} << QList<int>{2, 0, 1, 3} << 30 << 35
             << Weights{{"Ulysses S. Grant", 9},
