@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../data/checkedindex.h"
 #include "../data/itemtable.h"
 #include "../data/nametables.h"
 #include "../data/notifier.h"
@@ -81,9 +82,9 @@ public:
     // Shows a text file of the program directory in the text viewer (file, window style).
     std::function<void(const std::string&, int)> showText;
 
-    ItemRecord& item(int index) { return table.Items[static_cast<std::size_t>(index)]; }
-    const ItemRecord& item(int index) const { return table.Items[static_cast<std::size_t>(index)]; }
-    PlayerRecord& player() { return Players[static_cast<std::size_t>(CurrentPlayer)]; }
+    ItemRecord& item(int index) { return at(table.Items, index); }
+    const ItemRecord& item(int index) const { return at(table.Items, index); }
+    PlayerRecord& player() { return at(Players, CurrentPlayer); }
     void message(const std::string& text) const { notifier.get().showMessage(text); }
 
     GameState() = default;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "../data/checkedindex.h"
+
 namespace bellarune {
 
 namespace {
@@ -117,7 +119,7 @@ bool sameDupField(Dup dup, const ItemRecord& a, const ItemRecord& b)
 const std::string& typeName(const GameState& s, int type)
 {
     static const std::string none;
-    return type >= 0 && type < 18 ? s.names.QuestionTypeNames[static_cast<std::size_t>(type)] : none;
+    return type >= 0 && type < 18 ? at(s.names.QuestionTypeNames, type) : none;
 }
 
 }  // namespace
@@ -211,8 +213,7 @@ std::string QuestionText(GameState& s, int mode, int item, int item2)
                 case TypeMatchNicknames:
                     return r.Nickname;
                 case TypeMatchStates:
-                    return s.names.StateImageFiles[static_cast<std::size_t>(
-                        r.State >= 0 && r.State < 18 ? r.State : 17)];
+                    return at(s.names.StateImageFiles, r.State >= 0 && r.State < 18 ? r.State : 17);
                 default:
                     return " *** need L_PARAM for " + std::to_string(type) + typeName(s, type);
             }
@@ -253,7 +254,7 @@ std::string ItemPicture(const GameState& s, int item)
 {
     const ItemRecord& r = s.item(item);
     if (s.CurrentQuestionType == TypeMatchStates)
-        return r.State >= 0 && r.State < 18 ? s.names.StateImageFiles[static_cast<std::size_t>(r.State)] : "";
+        return r.State >= 0 && r.State < 18 ? at(s.names.StateImageFiles, r.State) : "";
     return r.ImageFile;
 }
 
@@ -261,8 +262,8 @@ void AdjustUsage(GameState& s, int item, int delta)
 {
     if (item < 0 || static_cast<std::size_t>(item) >= s.TimesUsed.size())
         return;
-    int v = s.TimesUsed[static_cast<std::size_t>(item)] + delta;
-    s.TimesUsed[static_cast<std::size_t>(item)] = static_cast<int16_t>(std::clamp(v, 0, 32767));
+    int v = at(s.TimesUsed, item) + delta;
+    at(s.TimesUsed, item) = static_cast<int16_t>(std::clamp(v, 0, 32767));
 }
 
 bool ItemFitsType(const GameState& s, int item, int type)
@@ -288,9 +289,9 @@ int16_t PickItem(GameState& s, int slot)
     for (;;) {
         const int n = s.rng.draw(count) + 1;
         int16_t result = 0;
-        bool ok = s.TimesUsed[static_cast<std::size_t>(n)] < level;
+        bool ok = at(s.TimesUsed, n) < level;
         if (ok) {
-            signed char& f = fits[static_cast<std::size_t>(n)];
+            signed char& f = at(fits, n);
             if (f < 0)
                 f = ItemFitsType(s, n, type) && aboveBlank(AnswerText(s, n, type)) ? 1 : 0;
             ok = f == 1;
@@ -299,13 +300,13 @@ int16_t PickItem(GameState& s, int slot)
             const ItemRecord& cand = s.item(n);
             const std::string answer = AnswerText(s, n, type);
             for (int k = 0; ok && k < slot; ++k) {
-                const int other = s.QuestionItems[static_cast<std::size_t>(k)];
+                const int other = at(s.QuestionItems, k);
                 if (answer == AnswerText(s, other, type) || sameDupField(dup, cand, s.item(other)))
                     ok = false;
             }
         }
         if (ok) {
-            s.QuestionItems[static_cast<std::size_t>(slot)] = static_cast<int16_t>(n);
+            at(s.QuestionItems, slot) = static_cast<int16_t>(n);
             AdjustUsage(s, n, slot == 0 ? 10 : 1);
             result = static_cast<int16_t>(n);
         }

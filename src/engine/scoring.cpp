@@ -13,7 +13,7 @@ constexpr int kWrongWeight = -1;  // a wrong one brings the items back sooner
 
 int16_t itemAt(const GameState& s, int slot)
 {
-    return s.QuestionItems.at(static_cast<std::size_t>(slot));
+    return at(s.QuestionItems, slot);
 }
 }  // namespace
 
@@ -78,9 +78,9 @@ AnswerResult ScoreMatching(GameState& s, const MatchingRule& rule, const std::ar
     AnswerResult result;
     const int type = s.CurrentQuestionType;
     int count = 0;
-    for (std::size_t k = 0; k < static_cast<std::size_t>(rule.pairs); ++k) {
-        const int placed = placedBar[k];
-        if (placed == answerBar[k]) {
+    for (int k = 0; k < rule.pairs; ++k) {
+        const int placed = at(placedBar, k);
+        if (placed == at(answerBar, k)) {
             AdjustUsage(s, itemAt(s, placed), kRightWeight);
             ++count;
         } else if (placed >= 0) {
@@ -89,7 +89,7 @@ AnswerResult ScoreMatching(GameState& s, const MatchingRule& rule, const std::ar
             const std::string line =
                 QuestionText(s, 2, item, 0) +
                 (rule.wrongNamesBoxItem
-                     ? " placed on image of " + QuestionText(s, 2, itemAt(s, answerBar[k]), 0)
+                     ? " placed on image of " + QuestionText(s, 2, itemAt(s, at(answerBar, k)), 0)
                      : " = " + QuestionText(s, 4, item, type));
             result.text += s.NL + line;
             LogWrite(s, line, LogLevel::Result, 0);

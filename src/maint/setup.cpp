@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "data/checkedindex.h"
 #include "engine/gamestate.h"
 #include "maint/numberbox.h"
 #include "maint/zeledit.h"
@@ -126,13 +127,13 @@ void Setup::load()
     setWindowTitle("Bellarune Game Setup");
     const Settings& s = state_.settings;
     if (s.LogLevel >= 0 && s.LogLevel <= 2)
-        Option1[static_cast<std::size_t>(s.LogLevel)]->setChecked(true);
+        at(Option1, s.LogLevel)->setChecked(true);
     nquestion->setValue(s.QuestionsPerGame);
     tmaxdif->setValue(s.MaxDifficulty);
     tmindif->setValue(s.MinDifficulty);
     for (int i = 1; i <= 16; ++i) {
-        List1->addItem(qs(state_.names.QuestionTypeNames[static_cast<std::size_t>(i)]));
-        List1->item(i - 1)->setSelected(s.CategoryEnabled[static_cast<std::size_t>(i)] != 0);
+        List1->addItem(qs(at(state_.names.QuestionTypeNames, i)));
+        List1->item(i - 1)->setSelected(at(s.CategoryEnabled, i) != 0);
     }
     if (s.SoundOn != 0)
         Check1->setChecked(true);
@@ -145,7 +146,7 @@ void Setup::unload()
     s.MinDifficulty = int16_t(tmindif->value());
     s.MaxDifficulty = int16_t(tmaxdif->value());
     for (int i = 1; i <= 16; ++i)
-        s.CategoryEnabled[static_cast<std::size_t>(i)] = List1->item(i - 1)->isSelected() ? -1 : 0;
+        at(s.CategoryEnabled, i) = List1->item(i - 1)->isSelected() ? -1 : 0;
     SaveSettings(state_);
 }
 

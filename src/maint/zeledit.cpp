@@ -13,6 +13,7 @@
 #include <limits>
 
 #include "data/atomicfile.h"
+#include "data/checkedindex.h"
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "maint/numberbox.h"
@@ -232,7 +233,7 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
     for (int i = 0; i < 4; ++i) {
         auto* o = new QRadioButton(Frame1);
         o->setObjectName(QString("Itemtype%1").arg(i));
-        Itemtype[static_cast<std::size_t>(i)] = o;
+        at(Itemtype, i) = o;
     }
     side = new QGroupBox("Side", this);
     side->setObjectName("side");
@@ -240,7 +241,7 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
     for (int i = 0; i < 2; ++i) {
         auto* o = new QRadioButton(sides[i], side);
         o->setObjectName(QString("Option1%1").arg(i));
-        Option1[static_cast<std::size_t>(i)] = o;
+        at(Option1, i) = o;
     }
 
     cmdPrint = makeButton(this, "cmdPrint", "Store list", "");
@@ -277,7 +278,7 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
     setGeometryTwips(Frame1, 7440, 240, 1335, 2055);
     const int typeTops[4] = {360, 720, 1080, 1560};
     for (int i = 0; i < 4; ++i)
-        setGeometryTwips(Itemtype[static_cast<std::size_t>(i)], 240, typeTops[i], 975, 375);
+        setGeometryTwips(at(Itemtype, i), 240, typeTops[i], 975, 375);
     setGeometryTwips(side, 7440, 2400, 1335, 1095);
     setGeometryTwips(Option1[0], 240, 360, 795, 315);
     setGeometryTwips(Option1[1], 240, 720, 795, 315);
@@ -299,12 +300,12 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
     connect(txtDesc, &QPlainTextEdit::textChanged, this, &ZelEdit::txtDesc_Change);
     connect(dif, &QLineEdit::textChanged, this, &ZelEdit::dif_Change);
     for (int i = 0; i < 4; ++i)
-        connect(Itemtype[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this, i](bool on) {
+        connect(at(Itemtype, i), &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 Itemtype_Click(i);
         });
     for (int i = 0; i < 2; ++i)
-        connect(Option1[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this, i](bool on) {
+        connect(at(Option1, i), &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 Option1_Click(i);
         });
@@ -356,7 +357,7 @@ void ZelEdit::filllist()
     const int count = std::clamp<int>(state_.table.ItemCount, 0, kItemCapacity);
     for (int k = 1; k <= count; ++k) {
         cmbitem->addItem(qs(state_.item(k).Name));
-        ItemMap[static_cast<std::size_t>(k)] = static_cast<int16_t>(k);
+        at(ItemMap, k) = static_cast<int16_t>(k);
     }
 }
 
@@ -417,7 +418,7 @@ void ZelEdit::fillform(int n)
     setBox(txtCampaign, r.Campaign);
     textRule(txtCampaign, &ItemRecord::Campaign, false);
     if (r.ItemType >= 0 && r.ItemType < 4) {
-        QRadioButton* o = Itemtype[static_cast<std::size_t>(r.ItemType)];
+        QRadioButton* o = at(Itemtype, r.ItemType);
         const QSignalBlocker block(o);
         o->setChecked(true);
         Itemtype_Click(r.ItemType);
@@ -434,7 +435,7 @@ void ZelEdit::fillform(int n)
     }
     txtDesc_Change();
     if (r.Side >= 0 && r.Side < 2) {
-        QRadioButton* o = Option1[static_cast<std::size_t>(r.Side)];
+        QRadioButton* o = at(Option1, r.Side);
         const QSignalBlocker block(o);
         o->setChecked(true);
         Option1_Click(r.Side);
@@ -555,7 +556,7 @@ void ZelEdit::cmbitem_Click(int index)
 {
     if (index < 0 || index + 1 > kItemCapacity)
         return;
-    state_.CurrentItem = ItemMap[static_cast<std::size_t>(index + 1)];
+    state_.CurrentItem = at(ItemMap, index + 1);
     ListPosition = state_.CurrentItem;
     fillform(state_.CurrentItem);
 }
@@ -564,7 +565,7 @@ void ZelEdit::cmdNext_Click()
 {
     if (ListPosition < ListCount)
         ++ListPosition;
-    state_.CurrentItem = ItemMap[static_cast<std::size_t>(ListPosition)];
+    state_.CurrentItem = at(ItemMap, ListPosition);
     fillform(state_.CurrentItem);
 }
 
@@ -572,7 +573,7 @@ void ZelEdit::cmdPrev_Click()
 {
     if (ListPosition > 1)
         --ListPosition;
-    state_.CurrentItem = ItemMap[static_cast<std::size_t>(ListPosition)];
+    state_.CurrentItem = at(ItemMap, ListPosition);
     fillform(state_.CurrentItem);
 }
 

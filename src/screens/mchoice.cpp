@@ -7,6 +7,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "data/checkedindex.h"
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
@@ -105,7 +106,7 @@ ChoiceScreen::ChoiceScreen(GameState& state, QWidget* parent) : QDialog(parent),
         setBackground(c, kControlGreen);
         setForeground(c, Qt::black);
         connect(c, &ChoiceOption::mouseDown, this, [this, i] { choice_MouseDown(i); });
-        choice[static_cast<std::size_t>(i)] = c;
+        at(choice, i) = c;
     }
 
     cmdhelp = makeScreenButton(Frame1, "cmdhelp", "help", kYellow, designFont("MS Sans Serif", 12, true));
@@ -116,7 +117,7 @@ ChoiceScreen::ChoiceScreen(GameState& state, QWidget* parent) : QDialog(parent),
 
 std::string ChoiceScreen::choiceCaption(int index) const
 {
-    return ss(choice[static_cast<std::size_t>(index)]->caption());
+    return ss(at(choice, index)->caption());
 }
 
 std::string ChoiceScreen::prompt() const
@@ -133,7 +134,7 @@ void ChoiceScreen::load()
     LogWrite(state_, "Multiple Choice", LogLevel::Detail, 0);
     CorrectSlot = static_cast<int16_t>(state_.rng.draw(4));
     for (int slot = 0; slot < 5; ++slot) {
-        ChoiceOption* c = choice[static_cast<std::size_t>(slot)];
+        ChoiceOption* c = at(choice, slot);
         // An exclusive option refuses to be unchecked while it is the checked one.
         c->setAutoExclusive(false);
         c->setChecked(false);
@@ -141,10 +142,10 @@ void ChoiceScreen::load()
         const int16_t item = PickItem(state_, slot);
         // A slot the picker gave up on stands for the empty item 0, in the caption and in the scoring alike.
         if (item == 0)
-            state_.QuestionItems[static_cast<std::size_t>(slot)] = 0;
+            at(state_.QuestionItems, slot) = 0;
         c->setCaption(qs(optionText(item)));
     }
-    MainItem = state_.QuestionItems[static_cast<std::size_t>(CorrectSlot)];
+    MainItem = at(state_.QuestionItems, CorrectSlot);
     showQuestion();
 }
 
@@ -161,7 +162,7 @@ void ChoiceScreen::choice_MouseDown(int index)
     if (answered_ || index < 0 || index > 4)
         return;
     answered_ = true;
-    choice[static_cast<std::size_t>(index)]->setChecked(true);
+    at(choice, index)->setChecked(true);
 
     const AnswerResult result = ScoreChoice(state_, index, CorrectSlot, prompt(), choiceCaption(CorrectSlot));
     showResult(state_, this, result);
@@ -189,7 +190,7 @@ MChoice::MChoice(GameState& state, QWidget* parent) : ChoiceScreen(state, parent
     setGeometryTwips(Label1, 240, 120, 1065, 345);
     const int tops[5] = {720, 1800, 2880, 3960, 5160};
     for (int i = 0; i < 5; ++i)
-        setGeometryTwips(choice[static_cast<std::size_t>(i)], 240, tops[i], 7935, 975);
+        setGeometryTwips(at(choice, i), 240, tops[i], 7935, 975);
     setGeometryTwips(cmdhelp, 2880, 6240, 1095, 375);
     setGeometryTwips(Command1, 4800, 6240, 975, 375);
     load();

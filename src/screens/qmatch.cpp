@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "data/checkedindex.h"
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
@@ -73,7 +74,7 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
         setBackground(box, kMagentaBox);
         setForeground(box, Qt::black);
         setGeometryTwips(box, 120, kBoxTops[k], 8655, 615);
-        Label2[static_cast<std::size_t>(k)] = box;
+        at(Label2, k) = box;
     }
     Label2[0]->setToolTip("Drag one of the colored bars to this description");
 
@@ -90,7 +91,7 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
         const int* g = kBarGeometry[i];
         setGeometryTwips(bar, g[0], g[1], g[2], g[3]);
         connect(bar, &QPushButton::clicked, this, [this, i] { Btn1_Click(i); });
-        Btn1[static_cast<std::size_t>(i)] = bar;
+        at(Btn1, i) = bar;
     }
     Btn1[0]->setToolTip("Click and drag this item to its description, below");
 
@@ -108,11 +109,9 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
 
     drag_ = new ControlDrag(this);
     for (int k = 0; k < 5; ++k)
-        drag_->addTarget(Label2[static_cast<std::size_t>(k)],
-                         [this, k](QWidget*, QWidget*) { Label2_DragDrop(k); });
+        drag_->addTarget(at(Label2, k), [this, k](QWidget*, QWidget*) { Label2_DragDrop(k); });
     for (int i = 0; i < 5; ++i)
-        drag_->addSource(Btn1[static_cast<std::size_t>(i)],
-                         [this, i](QPoint hotSpot) { Btn1_MouseDown(i, hotSpot); });
+        drag_->addSource(at(Btn1, i), [this, i](QPoint hotSpot) { Btn1_MouseDown(i, hotSpot); });
 
     connect(cmdhelp, &QPushButton::clicked, this, &QMatch::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &QMatch::Command1_Click);
@@ -129,11 +128,11 @@ void QMatch::load()
     LogWrite(state_, CurrentTypeName(state_), LogLevel::Detail, 0);
     for (int i = 0; i < 5; ++i) {
         const int16_t item = PickItem(state_, i);
-        state_.QuestionItems[static_cast<std::size_t>(i)] = item;
-        PlacedBar[static_cast<std::size_t>(i)] = -1;
-        AnswerBar[static_cast<std::size_t>(i)] = int16_t(i);
+        at(state_.QuestionItems, i) = item;
+        at(PlacedBar, i) = -1;
+        at(AnswerBar, i) = int16_t(i);
         const std::string caption = QuestionText(state_, 2, item, 0);
-        QPushButton* bar = Btn1[static_cast<std::size_t>(i)];
+        QPushButton* bar = at(Btn1, i);
         QString text = qs(caption);
         text.replace('&', "&&");
         bar->setText(text);
@@ -146,18 +145,18 @@ void QMatch::load()
     PlacedBar[5] = -1;
     AnswerBar[5] = 5;
     for (int i = 0; i < 5; ++i)
-        Label2[static_cast<std::size_t>(i)]->setText(qs(QuestionText(
-            state_, 4, state_.QuestionItems[static_cast<std::size_t>(i)], state_.CurrentQuestionType)));
+        at(Label2, i)->setText(
+            qs(QuestionText(state_, 4, at(state_.QuestionItems, i), state_.CurrentQuestionType)));
     // Twenty passes over boxes 0..3 only: the bottom box keeps bar 4's description.
     for (int pass = 0; pass < 20; ++pass) {
         const int r = state_.rng.draw(4);
         if (r > 0) {
-            QLabel* a = Label2[static_cast<std::size_t>(r)];
-            QLabel* b = Label2[static_cast<std::size_t>(r - 1)];
+            QLabel* a = at(Label2, r);
+            QLabel* b = at(Label2, r - 1);
             const QString t = a->text();
             a->setText(b->text());
             b->setText(t);
-            std::swap(AnswerBar[static_cast<std::size_t>(r)], AnswerBar[static_cast<std::size_t>(r - 1)]);
+            std::swap(at(AnswerBar, r), at(AnswerBar, r - 1));
         }
     }
     loaded_ = true;
@@ -168,14 +167,14 @@ void QMatch::Btn1_MouseDown(int i, QPoint hotSpot)
 {
     Label4->setText(QString::number(i) + " mousedown");
     SelectedBar = int16_t(i);
-    drag_->begin(Btn1[static_cast<std::size_t>(i)], true, hotSpot);
+    drag_->begin(at(Btn1, i), true, hotSpot);
 }
 
 // A click, by the mouse or by Space on a focused bar: the drag goes on with the button up
 // until the next click.
 void QMatch::Btn1_Click(int i)
 {
-    QPushButton* bar = Btn1[static_cast<std::size_t>(i)];
+    QPushButton* bar = at(Btn1, i);
     Label4->setText(QString::number(i) + " click");
     SelectedBar = int16_t(i);
     drag_->begin(bar, false, bar->rect().center());
@@ -187,10 +186,10 @@ void QMatch::Label2_DragDrop(int k)
     if (SelectedBar < 0 || SelectedBar > 4 || k < 0 || k > 4)
         return;
     drag_->cancel();
-    QPushButton* bar = Btn1[static_cast<std::size_t>(SelectedBar)];
-    bar->move(bar->x(), Label2[static_cast<std::size_t>(k)]->y());
+    QPushButton* bar = at(Btn1, SelectedBar);
+    bar->move(bar->x(), at(Label2, k)->y());
     bar->raise();
-    PlacedBar[static_cast<std::size_t>(k)] = SelectedBar;
+    at(PlacedBar, k) = SelectedBar;
     PlaySound(state_, Sound::Drop);
 }
 

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "data/checkedindex.h"
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
@@ -93,7 +94,7 @@ void QSort::load()
     Label2->setText("Click to push an item up one slot");
     for (int slot = 0; slot < 5; ++slot) {
         const int16_t item = PickItem(state_, slot);
-        state_.QuestionItems[static_cast<std::size_t>(slot)] = item;
+        at(state_.QuestionItems, slot) = item;
         LogWrite(state_, QuestionText(state_, 2, item, 0), LogLevel::Detail, 0);
     }
     LastSlot = 4;
@@ -106,7 +107,7 @@ void QSort::updatelist()
     filling_ = true;
     List1->clear();
     for (int slot = 0; slot <= LastSlot; ++slot)
-        List1->addItem(qs(QuestionText(state_, 2, state_.QuestionItems[static_cast<std::size_t>(slot)], 0)));
+        List1->addItem(qs(QuestionText(state_, 2, at(state_.QuestionItems, slot), 0)));
     List1->clearSelection();
     List1->setCurrentRow(-1);
     filling_ = false;
@@ -144,8 +145,7 @@ void QSort::List1_Click()
     const int i = List1->row(selected.first());
     if (i <= 0 || i > LastSlot)
         return;
-    std::swap(state_.QuestionItems[static_cast<std::size_t>(i)],
-              state_.QuestionItems[static_cast<std::size_t>(i - 1)]);
+    std::swap(at(state_.QuestionItems, i), at(state_.QuestionItems, i - 1));
     updatelist();
 }
 

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "data/checkedindex.h"
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "platform/twips.h"
@@ -32,7 +33,7 @@ Quote::Quote(GameState& state, QWidget* parent) : ChoiceScreen(state, parent)
     setGeometryTwips(Label1, 240, 2760, 3345, 2040);
     const int tops[5] = {2640, 3360, 4080, 4800, 5520};
     for (int i = 0; i < 5; ++i)
-        setGeometryTwips(choice[static_cast<std::size_t>(i)], 4560, tops[i], 3495, 615);
+        setGeometryTwips(at(choice, i), 4560, tops[i], 3495, 615);
     setGeometryTwips(cmdhelp, 360, 5760, 1095, 375);
     setGeometryTwips(Command1, 1800, 5760, 975, 375);
     load();
