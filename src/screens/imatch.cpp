@@ -11,9 +11,9 @@
 #include "engine/quizlog.h"
 #include "engine/scoring.h"
 #include "platform/controldrag.h"
+#include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
-#include "screens/screenparts.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -55,42 +55,50 @@ IMatch::IMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
     setBackground(this, kLightBlue);
     resize(twipsToPx(8880), twipsToPx(6735));
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName("Frame1");
-    setBackground(Frame1, kLightBlue);
-    setGeometryTwips(Frame1, 0, 0, 8775, 6735);
+    Frame1 =
+        makeWidget<QFrame>(this, {.name = "Frame1", .twips = QRect(0, 0, 8775, 6735), .back = kLightBlue});
 
     for (int k = 0; k < 4; ++k) {
-        auto* box = new QLabel(Frame1);
-        box->setObjectName(QString("Image1%1").arg(k));
+        const QByteArray name = QString("Image1%1").arg(k).toLatin1();
+        auto* box = makeWidget<QLabel>(Frame1, {.name = name.constData(),
+                                                .accessible = QString("Picture %1").arg(k + 1),
+                                                .twips = QRect(kImageLefts[k], kImageTops[k], 3615, 2415)});
         box->setScaledContents(true);
         box->setAlignment(Qt::AlignCenter);
         box->setWordWrap(true);
         box->setFrameShape(QFrame::Box);
-        box->setAccessibleName(QString("Picture %1").arg(k + 1));
-        setGeometryTwips(box, kImageLefts[k], kImageTops[k], 3615, 2415);
         at(Image1, k) = box;
     }
     for (int i = 0; i < 4; ++i) {
-        auto* bar = new QPushButton(Frame1);
-        bar->setObjectName(QString("Btn1%1").arg(i));
-        bar->setAutoDefault(false);
-        bar->setFont(designFont("MS Sans Serif", 13.5, true));
-        bar->setToolTip("Click and drag this item to its description, below");
+        const QByteArray name = QString("Btn1%1").arg(i).toLatin1();
+        auto* bar =
+            makeWidget<QPushButton>(Frame1, {.name = name.constData(),
+                                             .tip = "Click and drag this item to its description, below",
+                                             .twips = QRect(kBarLefts[i], 5520, 2500, 450),
+                                             .font = designFont("MS Sans Serif", 13.5, true)});
         bar->setStyleSheet(
             QString("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }")
                 .arg(kBarColours[i].name()));
-        setGeometryTwips(bar, kBarLefts[i], 5520, 2500, 450);
         at(Btn1, i) = bar;
     }
-    cmdhelp = makeScreenButton(Frame1, "cmdhelp", "Help", kLightYellow, designFont("MS Sans Serif", 12));
-    setGeometryTwips(cmdhelp, 2520, 6120, 1095, 375);
-    Command1 = makeScreenButton(Frame1, "Command1", "Done", kLightYellow, designFont("MS Sans Serif", 12));
-    Command1->setToolTip("Click here when you are ready to proceed");
-    setGeometryTwips(Command1, 4080, 6120, 1500, 375);
-    Command2 = makeScreenButton(Frame1, "Command2", "Skip", kLightYellow, designFont("MS Sans Serif", 12));
-    Command2->setToolTip("Click here when you are ready to proceed");
-    setGeometryTwips(Command2, 6120, 6120, 1455, 375);
+    const QFont buttonFont = designFont("MS Sans Serif", 12);
+    cmdhelp = makeWidget<QPushButton>(Frame1, {.name = "cmdhelp",
+                                               .caption = "Help",
+                                               .twips = QRect(2520, 6120, 1095, 375),
+                                               .font = buttonFont,
+                                               .back = kLightYellow});
+    Command1 = makeWidget<QPushButton>(Frame1, {.name = "Command1",
+                                                .caption = "Done",
+                                                .tip = "Click here when you are ready to proceed",
+                                                .twips = QRect(4080, 6120, 1500, 375),
+                                                .font = buttonFont,
+                                                .back = kLightYellow});
+    Command2 = makeWidget<QPushButton>(Frame1, {.name = "Command2",
+                                                .caption = "Skip",
+                                                .tip = "Click here when you are ready to proceed",
+                                                .twips = QRect(6120, 6120, 1455, 375),
+                                                .font = buttonFont,
+                                                .back = kLightYellow});
 
     drag_ = new ControlDrag(this);
     for (int k = 0; k < 4; ++k)

@@ -12,9 +12,9 @@
 #include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
 #include "engine/scoring.h"
+#include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
-#include "screens/screenparts.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -87,30 +87,29 @@ ChoiceScreen::ChoiceScreen(GameState& state, QWidget* parent) : QDialog(parent),
     setFont(designFont("Times New Roman", 15.75, true));
     setBackground(this, kScreenGreen);
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName("Frame1");
+    Frame1 = makeWidget<QFrame>(
+        this, {.name = "Frame1", .font = designFont("MS Serif", 13.5, true), .back = kScreenGreen});
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Frame1->setFont(designFont("MS Serif", 13.5, true));
-    setBackground(Frame1, kScreenGreen);
 
-    Label1 = new QLabel(Frame1);
-    Label1->setObjectName("Label1");
+    Label1 = makeWidget<QLabel>(
+        Frame1, {.name = "Label1", .font = designFont("Arial", 15.75, true), .back = kControlGreen});
     Label1->setTextFormat(Qt::PlainText);
-    Label1->setFont(designFont("Arial", 15.75, true));
-    setBackground(Label1, kControlGreen);
 
     for (int i = 0; i < 5; ++i) {
-        auto* c = new ChoiceOption(Frame1);
-        c->setObjectName(QStringLiteral("choice%1").arg(i));
-        c->setFont(designFont("MS Serif", 12, true));
-        setBackground(c, kControlGreen);
-        setForeground(c, Qt::black);
+        const QByteArray name = QStringLiteral("choice%1").arg(i).toLatin1();
+        auto* c = makeWidget<ChoiceOption>(Frame1, {.name = name.constData(),
+                                                    .font = designFont("MS Serif", 12, true),
+                                                    .back = kControlGreen,
+                                                    .fore = Qt::black});
         connect(c, &ChoiceOption::mouseDown, this, [this, i] { choice_MouseDown(i); });
         at(choice, i) = c;
     }
 
-    cmdhelp = makeScreenButton(Frame1, "cmdhelp", "help", kYellow, designFont("MS Sans Serif", 12, true));
-    Command1 = makeScreenButton(Frame1, "Command1", "skip", kYellow, designFont("MS Sans Serif", 12, true));
+    const QFont buttonFont = designFont("MS Sans Serif", 12, true);
+    cmdhelp = makeWidget<QPushButton>(
+        Frame1, {.name = "cmdhelp", .caption = "help", .font = buttonFont, .back = kYellow});
+    Command1 = makeWidget<QPushButton>(
+        Frame1, {.name = "Command1", .caption = "skip", .font = buttonFont, .back = kYellow});
     connect(cmdhelp, &QPushButton::clicked, this, &ChoiceScreen::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &ChoiceScreen::Command1_Click);
 }

@@ -10,9 +10,9 @@
 #include "engine/quizlog.h"
 #include "engine/scoring.h"
 #include "platform/controldrag.h"
+#include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
-#include "screens/screenparts.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -54,55 +54,61 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
     setBackground(this, kLightBlue);
     resize(twipsToPx(8925), twipsToPx(6645));
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName("Frame1");
-    setBackground(Frame1, kLightBlue);
-    setGeometryTwips(Frame1, 0, 0, 8775, 6495);
-
-    Label1 = new QLabel(Frame1);
-    Label1->setObjectName("Label1");
+    Frame1 =
+        makeWidget<QFrame>(this, {.name = "Frame1", .twips = QRect(0, 0, 8775, 6495), .back = kLightBlue});
+    Label1 = makeWidget<QLabel>(
+        Frame1,
+        {.name = "Label1", .twips = QRect(0, 120, 2895, 1455), .font = designFont("MS Sans Serif", 13.5)});
     Label1->setWordWrap(true);
-    Label1->setFont(designFont("MS Sans Serif", 13.5));
-    setGeometryTwips(Label1, 0, 120, 2895, 1455);
 
     for (int k = 0; k < 5; ++k) {
-        auto* box = new QLabel(Frame1);
-        box->setObjectName(QString("Label2%1").arg(k));
+        const QByteArray name = QString("Label2%1").arg(k).toLatin1();
+        auto* box = makeWidget<QLabel>(
+            Frame1, {.name = name.constData(),
+                     .tip = k == 0 ? "Drag one of the colored bars to this description" : "",
+                     .twips = QRect(120, kBoxTops[k], 8655, 615),
+                     .font = designFont("MS Sans Serif", 12, true),
+                     .back = kMagentaBox,
+                     .fore = Qt::black});
         box->setWordWrap(true);
         box->setTextFormat(Qt::PlainText);
-        box->setFont(designFont("MS Sans Serif", 12, true));
-        setBackground(box, kMagentaBox);
-        setForeground(box, Qt::black);
-        setGeometryTwips(box, 120, kBoxTops[k], 8655, 615);
         at(Label2, k) = box;
     }
-    Label2[0]->setToolTip("Drag one of the colored bars to this description");
 
     // Bars after the boxes, so a placed bar is drawn over its description.
     for (int i = 0; i < 5; ++i) {
-        auto* bar = new QPushButton(Frame1);
-        bar->setObjectName(QString("Btn1%1").arg(i));
-        bar->setAutoDefault(false);
-        bar->setFont(designFont("MS Sans Serif", 13.5, true));
-        setBackground(bar, kBarColours[i]);
+        const QByteArray name = QString("Btn1%1").arg(i).toLatin1();
+        const int* g = kBarGeometry[i];
+        auto* bar = makeWidget<QPushButton>(
+            Frame1, {.name = name.constData(),
+                     .tip = i == 0 ? "Click and drag this item to its description, below" : "",
+                     .twips = QRect(g[0], g[1], g[2], g[3]),
+                     .font = designFont("MS Sans Serif", 13.5, true),
+                     .back = kBarColours[i]});
         bar->setStyleSheet(
             QString("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }")
                 .arg(kBarColours[i].name()));
-        const int* g = kBarGeometry[i];
-        setGeometryTwips(bar, g[0], g[1], g[2], g[3]);
         connect(bar, &QPushButton::clicked, this, [this, i] { Btn1_Click(i); });
         at(Btn1, i) = bar;
     }
-    Btn1[0]->setToolTip("Click and drag this item to its description, below");
-
-    cmdhelp = makeScreenButton(Frame1, "cmdhelp", "Help", kLightYellow, designFont("MS Sans Serif", 12));
-    setGeometryTwips(cmdhelp, 1200, 6120, 1095, 375);
-    Command1 = makeScreenButton(Frame1, "Command1", "Done", kLightYellow, designFont("MS Sans Serif", 12));
-    Command1->setToolTip("Click here when you are ready to proceed");
-    setGeometryTwips(Command1, 2880, 6120, 1455, 375);
-    Command2 = makeScreenButton(Frame1, "Command2", "Skip", kLightYellow, designFont("MS Sans Serif", 12));
-    Command2->setToolTip("Click here when you are ready to proceed");
-    setGeometryTwips(Command2, 4680, 6120, 1455, 375);
+    const QFont buttonFont = designFont("MS Sans Serif", 12);
+    cmdhelp = makeWidget<QPushButton>(Frame1, {.name = "cmdhelp",
+                                               .caption = "Help",
+                                               .twips = QRect(1200, 6120, 1095, 375),
+                                               .font = buttonFont,
+                                               .back = kLightYellow});
+    Command1 = makeWidget<QPushButton>(Frame1, {.name = "Command1",
+                                                .caption = "Done",
+                                                .tip = "Click here when you are ready to proceed",
+                                                .twips = QRect(2880, 6120, 1455, 375),
+                                                .font = buttonFont,
+                                                .back = kLightYellow});
+    Command2 = makeWidget<QPushButton>(Frame1, {.name = "Command2",
+                                                .caption = "Skip",
+                                                .tip = "Click here when you are ready to proceed",
+                                                .twips = QRect(4680, 6120, 1455, 375),
+                                                .font = buttonFont,
+                                                .back = kLightYellow});
     Label4 = new QLabel(Frame1);
     Label4->setObjectName("Label4");
     setGeometryTwips(Label4, 7200, 6240, 3375, 255);

@@ -10,6 +10,7 @@
 #include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
 #include "engine/scoring.h"
+#include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 #include "screens/showscor.h"
@@ -21,24 +22,14 @@ const QColor kCyan(128, 255, 255);
 const QColor kButtonCyan(0, 255, 255);
 const QColor kGrey(192, 192, 192);
 
-QLabel* makeLabel(QWidget* parent, const char* name)
+// The task and the hint: plain text on the panel's colour, wrapped from the top left.
+QLabel* makeLabel(QWidget* parent, const char* name, const QRect& twips)
 {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
+    auto* l = makeWidget<QLabel>(parent, {.name = name, .twips = twips, .back = kCyan});
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setBackground(l, kCyan);
     return l;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    setBackground(b, kButtonCyan);
-    return b;
 }
 
 }  // namespace
@@ -51,26 +42,21 @@ QSort::QSort(GameState& state, QWidget* parent) : QDialog(parent), state_(state)
     setFont(designFont("MS Sans Serif", 13.5));
     setBackground(this, kCyan);
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName("Frame1");
-    setBackground(Frame1, kCyan);
-    Label1 = makeLabel(Frame1, "Label1");
-    List1 = new QListWidget(Frame1);
-    List1->setObjectName("List1");
-    List1->setAccessibleName("List1");
+    Frame1 =
+        makeWidget<QFrame>(this, {.name = "Frame1", .twips = QRect(240, 120, 7095, 5535), .back = kCyan});
+    Label1 = makeLabel(Frame1, "Label1", QRect(120, 240, 6735, 1095));
+    List1 = makeWidget<QListWidget>(
+        Frame1,
+        {.name = "List1", .accessible = "List1", .twips = QRect(120, 1560, 5175, 1860), .back = kGrey});
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    setBackground(List1, kGrey);
-    Label2 = makeLabel(Frame1, "Label2");
-    Command2 = makeButton(Frame1, "Command2", "Help");
-    Command1 = makeButton(Frame1, "Command1", "Done");
-
+    Label2 = makeLabel(Frame1, "Label2", QRect(120, 3960, 6735, 615));
+    Command2 = makeWidget<QPushButton>(
+        Frame1,
+        {.name = "Command2", .caption = "Help", .twips = QRect(1200, 4680, 975, 615), .back = kButtonCyan});
+    Command1 = makeWidget<QPushButton>(
+        Frame1,
+        {.name = "Command1", .caption = "Done", .twips = QRect(3000, 4680, 1215, 615), .back = kButtonCyan});
     resize(twipsToPx(5835), twipsToPx(5805));
-    setGeometryTwips(Frame1, 240, 120, 7095, 5535);
-    setGeometryTwips(Label1, 120, 240, 6735, 1095);
-    setGeometryTwips(List1, 120, 1560, 5175, 1860);
-    setGeometryTwips(Label2, 120, 3960, 6735, 615);
-    setGeometryTwips(Command2, 1200, 4680, 975, 615);
-    setGeometryTwips(Command1, 3000, 4680, 1215, 615);
 
     connect(List1, &QListWidget::itemSelectionChanged, this, &QSort::List1_Click);
     connect(Command1, &QPushButton::clicked, this, &QSort::Command1_Click);

@@ -8,6 +8,7 @@
 #include "data/checkedindex.h"
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
+#include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 
@@ -16,15 +17,12 @@ namespace bellarune {
 Quote::Quote(GameState& state, QWidget* parent) : ChoiceScreen(state, parent)
 {
     setObjectName("quote");
-    Text1 = new QPlainTextEdit(Frame1);
-    Text1->setObjectName("Text1");
-    Text1->setAccessibleName("Text1");
+    QFont italic = designFont("Times New Roman", 15.75, true);
+    italic.setItalic(true);
+    Text1 = makeWidget<QPlainTextEdit>(Frame1, {.name = "Text1", .accessible = "Text1", .font = italic});
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont f = designFont("Times New Roman", 15.75, true);
-    f.setItalic(true);
-    Text1->setFont(f);
     Label1->setWordWrap(true);
 
     resize(twipsToPx(8625), twipsToPx(6345));
