@@ -1,6 +1,7 @@
 #include "gamedriver.h"
 
 #include "../data/checkedindex.h"
+#include "questionbuilder.h"
 #include "quizlog.h"
 
 namespace bellarune {
@@ -16,7 +17,7 @@ void AskQuestions(GameState& s, const GameCallbacks& ui)
 {
     int q = 0;
     while (q < s.settings.QuestionsPerGame) {
-        const int t = Clamp(s.rng.draw(17), 1, 16);
+        const int t = Clamp(s.rng.draw(TypeNameMe + 1), TypeDatesForPerson, TypeNameMe);
         if (at(s.settings.CategoryEnabled, t) != 0) {
             LogWrite(s, "---- Question " + std::to_string(q + 1), LogLevel::Result, 0);
             ShowQuestion(s, t, ui);
@@ -24,7 +25,7 @@ void AskQuestions(GameState& s, const GameCallbacks& ui)
             continue;
         }
         int enabled = 0;
-        for (int k = 1; k <= 16; ++k)
+        for (int k = TypeDatesForPerson; k <= TypeNameMe; ++k)
             if (at(s.settings.CategoryEnabled, k) != 0)
                 ++enabled;
         if (enabled == 0) {

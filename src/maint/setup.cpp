@@ -9,6 +9,7 @@
 
 #include "data/checkedindex.h"
 #include "engine/gamestate.h"
+#include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
 #include "maint/numberbox.h"
 #include "maint/zeledit.h"
@@ -135,7 +136,7 @@ void Setup::load()
     nquestion->setValue(s.QuestionsPerGame);
     tmaxdif->setValue(s.MaxDifficulty);
     tmindif->setValue(s.MinDifficulty);
-    for (int i = 1; i <= 16; ++i) {
+    for (int i = TypeDatesForPerson; i <= TypeNameMe; ++i) {
         List1->addItem(qs(at(state_.names.QuestionTypeNames, i)));
         List1->item(i - 1)->setSelected(at(s.CategoryEnabled, i) != 0);
     }
@@ -149,7 +150,7 @@ void Setup::unload()
     s.QuestionsPerGame = int16_t(nquestion->value());
     s.MinDifficulty = int16_t(tmindif->value());
     s.MaxDifficulty = int16_t(tmaxdif->value());
-    for (int i = 1; i <= 16; ++i)
+    for (int i = TypeDatesForPerson; i <= TypeNameMe; ++i)
         at(s.CategoryEnabled, i) = List1->item(i - 1)->isSelected() ? -1 : 0;
     SaveSettings(state_);
 }
