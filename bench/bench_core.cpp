@@ -9,6 +9,7 @@
 #include "engine/gamedriver.h"
 #include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
+#include "engine/scoring.h"
 
 using namespace bellarune;
 
@@ -109,17 +110,14 @@ void BM_WholeGame(benchmark::State& st)
     s.settings.QuestionsPerGame = 10;
     s.settings.LogLevel = 1;
     s.LogFileName = (std::filesystem::temp_directory_path() / "bellarune-bench.log").string();
-    NullNotifier quiet;
-    s.notifier = &quiet;
     GameCallbacks ui;
     // A screen's work without widgets: pick its items, log, score.
     ui.showScreen = [&](int) {
-        LogWrite(s, "Multiple Choice", 1, 0);
+        LogWrite(s, "Multiple Choice", LogLevel::Detail, 0);
         const int right = s.rng.draw(4);
         for (int slot = 0; slot < 5; ++slot)
             QuestionText(s, 4, PickItem(s, slot), s.CurrentQuestionType);
-        AddScore(s, right == 0 ? 5 : 0, 5, 0);
-        AdjustUsage(s, s.QuestionItems[static_cast<std::size_t>(right)], 4);
+        ScoreChoice(s, 0, right, "prompt", "answer");
     };
     for (auto _ : st) {
         PlayGame(s, ui);

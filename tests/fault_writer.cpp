@@ -15,7 +15,7 @@ int main(int argc, char** argv)
     bellarune::NullNotifier quiet;
     while (argc == 3) {
         WriteItemFile(argv[1], items, quiet);
-        SaveSettings(argv[2], settings, nullptr);
+        WriteSettingsFile(argv[2], settings, nullptr);
     }
     return 2;
 }

@@ -39,7 +39,7 @@ private slots:
         QDir::setCurrent(elsewhere.path());
         TestState ts;
         ProbeSound sound(ts.state);
-        ts.state.sound = &sound;
+        ts.state.sound = sound;
         QString steps;  // the start-up sound is the last step: when it plays, every other one stands done
         sound.probe = [&](const std::string& file) {
             for (QWidget* w : QApplication::topLevelWidgets())
@@ -70,7 +70,7 @@ private slots:
         ini[1] = "0 0 8 8";  // the values read, with the sound off
         QCOMPARE(dir.lines("zel.INI"), ini);
         // A sound file the system will not read: its error text, the file and the number; the sound stays on.
-        ts.state.settings.SoundOn = 1, QDir(dir.path()).mkdir("s4.wav"), PlaySound(ts.state, 4);
+        ts.state.settings.SoundOn = 1, QDir(dir.path()).mkdir("s4.wav"), PlaySound(ts.state, Sound::Chime);
         QFile s4(dir.file("s4.wav"));
         QVERIFY(!s4.open(QIODevice::ReadOnly) && ts.state.settings.SoundOn == 1);
         QCOMPARE(ts.notifier.messages,

@@ -101,7 +101,7 @@ private slots:
         s.CategoryEnabled = {0, -1, -1, -1, -1, 0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 1, 0};
         for (int k = 0; k < 10; ++k)
             s.WindowMemory[k] = {int16_t(k % 3), 100000 + k, int16_t(1000 + k), int16_t(2000 + k)};
-        QVERIFY(SaveSettings("zel.INI", s, nullptr) && LoadSettings("zel.INI", in) && in == s);
+        QVERIFY(WriteSettingsFile("zel.INI", s, nullptr) && LoadSettings("zel.INI", in) && in == s);
         QCOMPARE(dir.read("zel.INI"),
                  std::string("2 3 10 2\r\n-5 0 8 8\r\nmy menu picture.jpg\r\n0 1 0 2 1\r\n"
                              "100000 100001 100003 100002 100004\r\n1000 1001 1003 1002 1004\r\n2000 2001 "
@@ -125,7 +125,7 @@ private slots:
             input ? dir.write("zel.INI", *input) : void(QFile::remove(dir.file("zel.INI")));
             Settings read;
             LoadSettings("zel.INI", read);
-            QVERIFY(SaveSettings("zel.INI", read, nullptr));
+            QVERIFY(WriteSettingsFile("zel.INI", read, nullptr));
             QCOMPARE(dir.read("zel.INI"), expected);
         }
         // The sound list: quoted or bare values, commas or line ends, nine values.

@@ -249,7 +249,7 @@ private slots:
         for (auto [points, possible] : {std::pair{0, 0}, std::pair{2, 3}})
             AddScore(ts.state, points, possible, 1);
         ts.state.settings.LogLevel = 2;
-        LogWrite(ts.state, "neither written nor shown at level 2", 1, 1);
+        LogWrite(ts.state, "neither written nor shown at level 2", LogLevel::Detail, 1);
         const std::vector<std::string> scores = {"Score: 25 out of 30  83%", "Score: 330 out of 400  82%",
                                                  "Score: 0 out of 0  0%", "Score: 2 out of 3  66%"};
         QVERIFY(dir.lines("zelquiz.log") == scores && ts.notifier.messages == scores);

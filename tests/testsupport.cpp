@@ -108,8 +108,8 @@ TestState::TestState(uint64_t seed)
 {
     state.names.InitTables();
     state.rng.seed(seed);
-    state.notifier = &notifier;
-    state.sound = &sound;
+    state.notifier = notifier;
+    state.sound = sound;
     state.settings.LogLevel = 1;
     for (std::size_t n = 0; n < 9; ++n)
         state.SoundFiles[n] = "snd" + std::to_string(n) + ".wav";

@@ -17,8 +17,8 @@ int main(int argc, char* argv[])
     bellarune::GameState state;
     bellarune::QtNotifier notifier;
     bellarune::SoundPlayer sound(state);
-    state.notifier = &notifier;
-    state.sound = &sound;
+    state.notifier = notifier;
+    state.sound = sound;
     state.showText = bellarune::ShowInNotepad;
 
     bellarune::MainMenu menu(state, QCoreApplication::applicationDirPath());

@@ -10,6 +10,7 @@
 #include "engine/gamedriver.h"
 #include "engine/quizlog.h"
 #include "maint/setup.h"
+#include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 #include "screens/questionscreens.h"
@@ -17,20 +18,10 @@
 namespace bellarune {
 
 namespace {
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip)
+// The menu's captions: wrapped text in the design's font.
+QLabel* makeLabel(QWidget* parent, const char* name, const QRect& twips, const QFont& font)
 {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    if (*tip)
-        b->setToolTip(tip);
-    return b;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QFont& font)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setFont(font);
+    auto* l = makeWidget<QLabel>(parent, {.name = name, .twips = twips, .font = font});
     l->setWordWrap(true);
     return l;
 }
@@ -40,29 +31,30 @@ MainMenu::MainMenu(GameState& state, const QString& programDir, QWidget* parent)
     : QWidget(parent), state_(state)
 {
     setObjectName("main");
-    Command1 = makeButton(this, "Command1", "Play", "Play the game");
-    cmdsetup = makeButton(this, "cmdsetup", "Setup", "Conditions for the game");
-    cmdCatalog = makeButton(this, "cmdCatalog", "Catalog", "View Torvane Software Catalog");
-    Command3 = makeButton(this, "Command3", "About", "");
-    cmdquit = makeButton(this, "cmdquit", "Quit", "");
-    Label1 = makeLabel(this, "Label1", designFont("Times New Roman", 21.75, true));
-    Label2 = makeLabel(this, "Label2", designFont("Times New Roman", 12));
-    Label3 = makeLabel(this, "Label3", designFont("MS Sans Serif", 9.75, true));
-    Label4 = makeLabel(this, "Label4", designFont("MS Sans Serif", 9.75, true));
+    setFixedSize(twipsToPx(5985), twipsToPx(3840));
+    Command1 = makeWidget<QPushButton>(
+        this,
+        {.name = "Command1", .caption = "Play", .tip = "Play the game", .twips = QRect(600, 3360, 735, 375)});
+    cmdsetup = makeWidget<QPushButton>(this, {.name = "cmdsetup",
+                                              .caption = "Setup",
+                                              .tip = "Conditions for the game",
+                                              .twips = QRect(1590, 3360, 735, 375)});
+    cmdCatalog = makeWidget<QPushButton>(this, {.name = "cmdCatalog",
+                                                .caption = "Catalog",
+                                                .tip = "View Torvane Software Catalog",
+                                                .twips = QRect(2580, 3360, 735, 375)});
+    Command3 = makeWidget<QPushButton>(
+        this, {.name = "Command3", .caption = "About", .twips = QRect(3570, 3360, 735, 375)});
+    cmdquit = makeWidget<QPushButton>(
+        this, {.name = "cmdquit", .caption = "Quit", .twips = QRect(4560, 3360, 735, 375)});
+    Label1 =
+        makeLabel(this, "Label1", QRect(840, 240, 4815, 615), designFont("Times New Roman", 21.75, true));
+    Label2 = makeLabel(this, "Label2", QRect(4320, 840, 1455, 375), designFont("Times New Roman", 12));
+    Label3 = makeLabel(this, "Label3", QRect(720, 840, 3255, 495), designFont("MS Sans Serif", 9.75, true));
+    Label4 = makeLabel(this, "Label4", QRect(720, 1320, 3615, 615), designFont("MS Sans Serif", 9.75, true));
     // Two short lines each: the labels keep their design size and font, and show the credits whole.
     Label3->setText("Game design and questions by Torvane Software");
     Label4->setText("State maps from U.S. Census Bureau data; thanks to our librarians");
-
-    setFixedSize(twipsToPx(5985), twipsToPx(3840));
-    setGeometryTwips(Command1, 600, 3360, 735, 375);
-    setGeometryTwips(cmdsetup, 1590, 3360, 735, 375);
-    setGeometryTwips(cmdCatalog, 2580, 3360, 735, 375);
-    setGeometryTwips(Command3, 3570, 3360, 735, 375);
-    setGeometryTwips(cmdquit, 4560, 3360, 735, 375);
-    setGeometryTwips(Label1, 840, 240, 4815, 615);
-    setGeometryTwips(Label2, 4320, 840, 1455, 375);
-    setGeometryTwips(Label3, 720, 840, 3255, 495);
-    setGeometryTwips(Label4, 720, 1320, 3615, 615);
 
     connect(Command1, &QPushButton::clicked, this, &MainMenu::Command1_Click);
     connect(cmdsetup, &QPushButton::clicked, this, &MainMenu::cmdsetup_Click);

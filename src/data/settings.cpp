@@ -153,7 +153,7 @@ std::string FormatSettings(const Settings& s)
     return o.str();
 }
 
-bool SaveSettings(const std::string& path, const Settings& s, Notifier* notifier)
+bool WriteSettingsFile(const std::string& path, const Settings& s, Notifier* notifier)
 {
     std::string error;
     if (writeFileAtomically(path, FormatSettings(s), error))

@@ -47,7 +47,7 @@ bool ParseSettings(const std::string& data, Settings& settings);
 
 // Writes the settings file whole (through a temporary file). Reports a fault through the
 // notifier when one is given, and returns false.
-bool SaveSettings(const std::string& path, const Settings& settings, Notifier* notifier);
+bool WriteSettingsFile(const std::string& path, const Settings& settings, Notifier* notifier);
 
 std::string FormatSettings(const Settings& settings);
 

@@ -1,5 +1,7 @@
 #include "gamedriver.h"
 
+#include "../data/checkedindex.h"
+#include "questionbuilder.h"
 #include "quizlog.h"
 
 namespace bellarune {
@@ -15,16 +17,16 @@ void AskQuestions(GameState& s, const GameCallbacks& ui)
 {
     int q = 0;
     while (q < s.settings.QuestionsPerGame) {
-        const int t = Clamp(s.rng.draw(17), 1, 16);
-        if (s.settings.CategoryEnabled[static_cast<std::size_t>(t)] != 0) {
-            LogWrite(s, "---- Question " + std::to_string(q + 1), 2, 0);
+        const int t = Clamp(s.rng.draw(TypeNameMe + 1), TypeDatesForPerson, TypeNameMe);
+        if (at(s.settings.CategoryEnabled, t) != 0) {
+            LogWrite(s, "---- Question " + std::to_string(q + 1), LogLevel::Result, 0);
             ShowQuestion(s, t, ui);
             ++q;
             continue;
         }
         int enabled = 0;
-        for (int k = 1; k <= 16; ++k)
-            if (s.settings.CategoryEnabled[static_cast<std::size_t>(k)] != 0)
+        for (int k = TypeDatesForPerson; k <= TypeNameMe; ++k)
+            if (at(s.settings.CategoryEnabled, k) != 0)
                 ++enabled;
         if (enabled == 0) {
             s.message(

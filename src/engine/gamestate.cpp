@@ -19,8 +19,7 @@ void InitProgram(GameState& state)
 void LoadItems(GameState& state)
 {
     state.table.DataFileName = "zel.dat";
-    NullNotifier quiet;
-    ReadItemFile(state.table.DataFileName, state.table, state.notifier ? *state.notifier : quiet);
+    ReadItemFile(state.table.DataFileName, state.table, state.notifier.get());
     state.TimesUsed.assign(static_cast<std::size_t>(state.table.ItemCount) + 1, 0);
 }
 
@@ -30,15 +29,15 @@ void LoadSounds(GameState& state)
     std::string data, error;
     if (readWholeFile(state.SoundListFile, data, error))
         state.SoundFiles = ParseSoundList(data);
-    PlaySound(state, 5);
+    PlaySound(state, Sound::Fanfare);
 }
 
-void PlaySound(GameState& state, int n)
+void PlaySound(GameState& state, Sound sound)
 {
-    if (state.settings.SoundOn == 0 || n < 0 || n > 9 || !state.sound)
+    if (state.settings.SoundOn == 0)
         return;
-    const std::string& file = state.SoundFiles[static_cast<std::size_t>(n)];
-    if (file.empty() || !state.sound->play(file))
+    const std::string& file = state.SoundFiles.at(static_cast<std::size_t>(sound));
+    if (file.empty() || !state.sound.get().play(file))
         state.settings.SoundOn = 0;  // no further sound is tried this run
 }
 
@@ -46,7 +45,7 @@ bool SaveSettings(GameState& state)
 {
     // A settings file that cannot be written (read-only directory) is not worth a
     // message at every resize: the game goes on with the values in memory.
-    return SaveSettings(state.SettingsFileName, state.settings, nullptr);
+    return WriteSettingsFile(state.SettingsFileName, state.settings, nullptr);
 }
 
 int16_t Clamp(int value, int low, int high)

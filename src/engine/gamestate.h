@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "../data/checkedindex.h"
 #include "../data/itemtable.h"
 #include "../data/nametables.h"
 #include "../data/notifier.h"
 #include "../data/settings.h"
 #include "randomgenerator.h"
+#include "scorekeeping.h"
 
 namespace bellarune {
 
@@ -21,10 +23,23 @@ public:
     virtual bool play(const std::string& file) = 0;
 };
 
-struct PlayerRecord {
-    int16_t Score = 0;
-    int16_t Possible = 0;
-    int16_t Percent = 0;
+// Plays nothing, successfully; the sound output of a state that has no speakers to use.
+class NullSound : public SoundOutput {
+public:
+    bool play(const std::string&) override { return true; }
+};
+
+// The nine sounds of the sound list, by the file each plays in the shipped list.
+enum class Sound : int16_t {
+    Click = 0,   // a bar pressed on the image matching screen
+    Pick = 1,    // a bar clicked on the description matching screen, or dropped on a picture
+    Drop = 2,    // a bar dropped on a description
+    Letter = 3,  // a right letter in Name Me
+    Chime = 4,
+    Fanfare = 5,  // start-up, and every right answer
+    Miss = 6,     // a wrong letter in Name Me
+    Tick = 7,
+    Buzz = 8,  // a wrong answer
 };
 
 // Everything the program shares for the whole run. Created once in main (tests make
@@ -55,19 +70,27 @@ struct GameState {
     std::string LogFileName = "zelquiz.log";
 
     RandomGenerator rng;
-    Notifier* notifier = nullptr;
-    SoundOutput* sound = nullptr;
+
+private:
+    // The collaborators until the program or a test hands over its own: they do nothing.
+    NullNotifier quietNotifier_;
+    NullSound quietSound_;
+
+public:
+    std::reference_wrapper<Notifier> notifier{quietNotifier_};
+    std::reference_wrapper<SoundOutput> sound{quietSound_};
     // Shows a text file of the program directory in the text viewer (file, window style).
     std::function<void(const std::string&, int)> showText;
 
-    ItemRecord& item(int index) { return table.Items[static_cast<std::size_t>(index)]; }
-    const ItemRecord& item(int index) const { return table.Items[static_cast<std::size_t>(index)]; }
-    PlayerRecord& player() { return Players[static_cast<std::size_t>(CurrentPlayer)]; }
-    void message(const std::string& text) const
-    {
-        if (notifier)
-            notifier->showMessage(text);
-    }
+    ItemRecord& item(int index) { return at(table.Items, index); }
+    const ItemRecord& item(int index) const { return at(table.Items, index); }
+    PlayerRecord& player() { return at(Players, CurrentPlayer); }
+    void message(const std::string& text) const { notifier.get().showMessage(text); }
+
+    GameState() = default;
+    // The collaborators point into the state itself: a copy would share them.
+    GameState(const GameState&) = delete;
+    GameState& operator=(const GameState&) = delete;
 };
 
 // Fills the name tables and reads the settings, the item database and the sound list
@@ -76,7 +99,8 @@ struct GameState {
 void InitProgram(GameState& state);
 void LoadItems(GameState& state);
 void LoadSounds(GameState& state);
-void PlaySound(GameState& state, int n);
+void PlaySound(GameState& state, Sound sound);
+// Writes the settings file; a file that cannot be written is not reported.
 bool SaveSettings(GameState& state);
 
 // Clamp(value, low, high): low first, then high, so crossed bounds give high.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "../data/checkedindex.h"
+
 namespace bellarune {
 
 namespace {
@@ -71,28 +73,28 @@ bool kindFits(Kind kind, int16_t itemType)
 bool fieldTest(int type, const ItemRecord& r)
 {
     switch (type) {
-        case 1:
+        case TypeDatesForPerson:
             return r.Year1 >= 1700 && r.Year2 >= 1700;
-        case 2:
-        case 6:
+        case TypeDatesForEvent:
+        case TypeWhatHappenedOn:
             return present(r.DateText);
-        case 3:
-        case 4:
-        case 5:
+        case TypeWhoWas:
+        case TypeDescribeEvent:
+        case TypeEventForDescription:
             return present(r.Description);
-        case 7:
-        case 11:
+        case TypeWhichBattle:
+        case TypeMatchCommanders:
             return present(r.Commanders);
-        case 8:
-        case 9:
-        case 10:
+        case TypePeopleByDate:
+        case TypeBattlesByDate:
+        case TypeEventsByDate:
             return r.Year1 >= 1700;
-        case 12:
+        case TypeMatchCampaign:
             return present(r.Campaign) && r.Campaign != r.Name;
-        case 14:
+        case TypeMatchStates:
             return r.State >= 1;
-        case 15:
-        case 16:
+        case TypeMatchPortraits:
+        case TypeNameMe:
             return present(r.ImageFile);
         default:
             return true;
@@ -117,7 +119,7 @@ bool sameDupField(Dup dup, const ItemRecord& a, const ItemRecord& b)
 const std::string& typeName(const GameState& s, int type)
 {
     static const std::string none;
-    return type >= 0 && type < 18 ? s.names.QuestionTypeNames[static_cast<std::size_t>(type)] : none;
+    return type >= 0 && type < 18 ? at(s.names.QuestionTypeNames, type) : none;
 }
 
 }  // namespace
@@ -141,29 +143,29 @@ std::string AnswerText(GameState& s, int item, int type)
 {
     const ItemRecord& r = s.item(item);
     switch (type) {
-        case 0:
-        case 5:
-        case 8:
-        case 9:
-        case 10:
-        case 14:
-        case 15:
-        case 16:
+        case TypeName:
+        case TypeEventForDescription:
+        case TypePeopleByDate:
+        case TypeBattlesByDate:
+        case TypeEventsByDate:
+        case TypeMatchStates:
+        case TypeMatchPortraits:
+        case TypeNameMe:
             return r.Name;
-        case 1:
+        case TypeDatesForPerson:
             return YearRange(r, " - ");
-        case 2:
+        case TypeDatesForEvent:
             return r.DateText;
-        case 3:
-        case 4:
-        case 6:
+        case TypeWhoWas:
+        case TypeDescribeEvent:
+        case TypeWhatHappenedOn:
             return r.Description;
-        case 7:
-        case 11:
+        case TypeWhichBattle:
+        case TypeMatchCommanders:
             return r.Commanders;
-        case 12:
+        case TypeMatchCampaign:
             return r.Campaign;
-        case 13:
+        case TypeMatchNicknames:
             return r.Nickname;
         default:
             s.message("No getpstr for " + std::to_string(type) + typeName(s, type));
@@ -173,7 +175,7 @@ std::string AnswerText(GameState& s, int item, int type)
 
 int32_t SortValue(GameState& s, int item, int type)
 {
-    if (type == 8 || type == 9 || type == 10)
+    if (type == TypePeopleByDate || type == TypeBattlesByDate || type == TypeEventsByDate)
         return s.item(item).Year1;
     s.message("getsortval not defined" + std::to_string(type));
     return 0;
@@ -193,53 +195,52 @@ std::string QuestionText(GameState& s, int mode, int item, int item2)
                    " " + std::to_string(SortValue(s, item2, type));
         case 4:
             switch (type) {
-                case 1:
+                case TypeDatesForPerson:
                     return YearRange(r, " to ");
-                case 2:
+                case TypeDatesForEvent:
                     return r.DateText;
-                case 3:
-                case 4:
-                case 5:
+                case TypeWhoWas:
+                case TypeDescribeEvent:
+                case TypeEventForDescription:
                     return r.Description;
-                case 6:
+                case TypeWhatHappenedOn:
                     return r.Name + " -- " + r.Description;
-                case 7:
-                case 11:
+                case TypeWhichBattle:
+                case TypeMatchCommanders:
                     return r.Commanders;
-                case 12:
+                case TypeMatchCampaign:
                     return r.Campaign;
-                case 13:
+                case TypeMatchNicknames:
                     return r.Nickname;
-                case 14:
-                    return s.names.StateImageFiles[static_cast<std::size_t>(
-                        r.State >= 0 && r.State < 18 ? r.State : 17)];
+                case TypeMatchStates:
+                    return at(s.names.StateImageFiles, r.State >= 0 && r.State < 18 ? r.State : 17);
                 default:
                     return " *** need L_PARAM for " + std::to_string(type) + typeName(s, type);
             }
         case 5:
             switch (type) {
-                case 1:
+                case TypeDatesForPerson:
                     return "Which dates match " + r.Name + "?";
-                case 2:
+                case TypeDatesForEvent:
                     return "Which date(s) match " + r.Name + "?";
-                case 3:
+                case TypeWhoWas:
                     return "Who was " + r.Name + "?";
-                case 4:
+                case TypeDescribeEvent:
                     return "Describe " + r.Name + "?";
-                case 5:
+                case TypeEventForDescription:
                     return "Choose the event for this description";
-                case 6:
+                case TypeWhatHappenedOn:
                     return "What happened on " + r.DateText + "?";
-                case 7:
-                case 11:
+                case TypeWhichBattle:
+                case TypeMatchCommanders:
                     return "Which commanders fought " + r.Name + "?";
-                case 12:
+                case TypeMatchCampaign:
                     return "Match battle to campaign";
-                case 13:
+                case TypeMatchNicknames:
                     return "Match nicknames ";
-                case 14:
+                case TypeMatchStates:
                     return "Match battle and state";
-                case 15:
+                case TypeMatchPortraits:
                     return "Match name and portrait";
                 default:
                     return "NEED Match  " + std::string(" **** param name ") + std::to_string(type);
@@ -252,8 +253,8 @@ std::string QuestionText(GameState& s, int mode, int item, int item2)
 std::string ItemPicture(const GameState& s, int item)
 {
     const ItemRecord& r = s.item(item);
-    if (s.CurrentQuestionType == 14)
-        return r.State >= 0 && r.State < 18 ? s.names.StateImageFiles[static_cast<std::size_t>(r.State)] : "";
+    if (s.CurrentQuestionType == TypeMatchStates)
+        return r.State >= 0 && r.State < 18 ? at(s.names.StateImageFiles, r.State) : "";
     return r.ImageFile;
 }
 
@@ -261,8 +262,8 @@ void AdjustUsage(GameState& s, int item, int delta)
 {
     if (item < 0 || static_cast<std::size_t>(item) >= s.TimesUsed.size())
         return;
-    int v = s.TimesUsed[static_cast<std::size_t>(item)] + delta;
-    s.TimesUsed[static_cast<std::size_t>(item)] = static_cast<int16_t>(std::clamp(v, 0, 32767));
+    int v = at(s.TimesUsed, item) + delta;
+    at(s.TimesUsed, item) = static_cast<int16_t>(std::clamp(v, 0, 32767));
 }
 
 bool ItemFitsType(const GameState& s, int item, int type)
@@ -288,9 +289,9 @@ int16_t PickItem(GameState& s, int slot)
     for (;;) {
         const int n = s.rng.draw(count) + 1;
         int16_t result = 0;
-        bool ok = s.TimesUsed[static_cast<std::size_t>(n)] < level;
+        bool ok = at(s.TimesUsed, n) < level;
         if (ok) {
-            signed char& f = fits[static_cast<std::size_t>(n)];
+            signed char& f = at(fits, n);
             if (f < 0)
                 f = ItemFitsType(s, n, type) && aboveBlank(AnswerText(s, n, type)) ? 1 : 0;
             ok = f == 1;
@@ -299,13 +300,13 @@ int16_t PickItem(GameState& s, int slot)
             const ItemRecord& cand = s.item(n);
             const std::string answer = AnswerText(s, n, type);
             for (int k = 0; ok && k < slot; ++k) {
-                const int other = s.QuestionItems[static_cast<std::size_t>(k)];
+                const int other = at(s.QuestionItems, k);
                 if (answer == AnswerText(s, other, type) || sameDupField(dup, cand, s.item(other)))
                     ok = false;
             }
         }
         if (ok) {
-            s.QuestionItems[static_cast<std::size_t>(slot)] = static_cast<int16_t>(n);
+            at(s.QuestionItems, slot) = static_cast<int16_t>(n);
             AdjustUsage(s, n, slot == 0 ? 10 : 1);
             result = static_cast<int16_t>(n);
         }

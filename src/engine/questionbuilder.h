@@ -8,6 +8,28 @@ namespace bellarune {
 
 constexpr int kQuestionTypeCount = 16;
 
+// The question types, numbered as in the settings file's list of enabled types. Type 0 is
+// never asked; its name is that of an item.
+enum QuestionType : int16_t {
+    TypeName = 0,
+    TypeDatesForPerson = 1,
+    TypeDatesForEvent = 2,
+    TypeWhoWas = 3,
+    TypeDescribeEvent = 4,
+    TypeEventForDescription = 5,
+    TypeWhatHappenedOn = 6,
+    TypeWhichBattle = 7,
+    TypePeopleByDate = 8,
+    TypeBattlesByDate = 9,
+    TypeEventsByDate = 10,
+    TypeMatchCommanders = 11,
+    TypeMatchCampaign = 12,
+    TypeMatchNicknames = 13,
+    TypeMatchStates = 14,
+    TypeMatchPortraits = 15,
+    TypeNameMe = 16,
+};
+
 // The screen that asks a question type.
 enum class QuestionScreen { None, MChoice, Quote, QSort, QMatch, IMatch, NameMe };
 

@@ -13,9 +13,12 @@
 #include <limits>
 
 #include "data/atomicfile.h"
+#include "data/checkedindex.h"
+#include "data/itemlist.h"
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "maint/numberbox.h"
+#include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 
@@ -81,58 +84,6 @@ double leadingNumber(const QString& text)
     return ok ? v : 0;
 }
 
-bool isPerson(int type)
-{
-    return type == Officer || type == OtherPerson;
-}
-
-bool isEvent(int type)
-{
-    return type == Battle || type == OtherEvent;
-}
-
-// A number with one sign position and one trailing blank: " 12 ", "-5 ".
-std::string signedNumber(long x)
-{
-    std::string s = x < 0 ? "-" : " ";
-    s += std::to_string(x < 0 ? -x : x);
-    s += ' ';
-    return s;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);  // Enter in a box must not press a button
-    if (*tip)
-        b->setToolTip(tip);
-    return b;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const char* caption)
-{
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    return l;
-}
-
-QLineEdit* makeBox(QWidget* parent, const char* name, const char* accessible)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setAccessibleName(accessible);
-    return e;
-}
-
-NumberBox* makeNumberBox(QWidget* parent, const char* name, const char* accessible)
-{
-    auto* e = new NumberBox(parent);
-    e->setObjectName(name);
-    e->setAccessibleName(accessible);
-    return e;
-}
-
 void uncheckAll(QRadioButton* const* buttons, std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i) {
@@ -155,136 +106,130 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
     const QFont sans12 = designFont("MS Sans Serif", 12);
     const QFont sans12b = designFont("MS Sans Serif", 12, true);
     const QFont sans135 = designFont("MS Sans Serif", 13.5);
+    setFixedSize(twipsToPx(8940), twipsToPx(6375));
 
-    cmbitem = new QComboBox(this);
-    cmbitem->setObjectName("cmbitem");
-    cmbitem->setAccessibleName("Item");
-    cmbitem->setToolTip("Choose an item to display");
-    cmbitem->setFont(sans135);
+    cmbitem = makeWidget<QComboBox>(this, {.name = "cmbitem",
+                                           .tip = "Choose an item to display",
+                                           .accessible = "Item",
+                                           .twips = QRect(120, 240, 5295, 480),
+                                           .font = sans135});
     cmbitem->setMaxVisibleItems(20);
 
-    birth = makeLabel(this, "birth", "Birth");
-    birth->setFont(sans135);
-    Text1 = makeNumberBox(this, "Text1", "Year1");
-    Text1->setFont(sans12b);
-    ldeath = makeLabel(this, "ldeath", "Death");
-    ldeath->setFont(sans12b);
-    Text2 = makeNumberBox(this, "Text2", "Year2");
-    Text2->setFont(sans12b);
-    txtCampaign = makeBox(this, "txtCampaign", "Campaign");
-    txtCampaign->setFont(sans975b);
-    Date = makeLabel(this, "Date", "Date");
-    Date->setFont(sans135);
-    Date->setToolTip("Text form of date");
-    Text3 = makeBox(this, "Text3", "Date");
-    Text3->setFont(sans12b);
+    birth = makeWidget<QLabel>(
+        this, {.name = "birth", .caption = "Birth", .twips = QRect(120, 840, 615, 375), .font = sans135});
+    Text1 = makeWidget<NumberBox>(
+        this, {.name = "Text1", .accessible = "Year1", .twips = QRect(960, 840, 975, 405), .font = sans12b});
+    ldeath = makeWidget<QLabel>(
+        this, {.name = "ldeath", .caption = "Death", .twips = QRect(2160, 840, 1215, 375), .font = sans12b});
+    Text2 = makeWidget<NumberBox>(
+        this, {.name = "Text2", .accessible = "Year2", .twips = QRect(3480, 840, 975, 420), .font = sans12b});
+    txtCampaign = makeWidget<QLineEdit>(this, {.name = "txtCampaign",
+                                               .accessible = "Campaign",
+                                               .twips = QRect(3480, 840, 2895, 375),
+                                               .font = sans975b});
+    Date = makeWidget<QLabel>(this, {.name = "Date",
+                                     .caption = "Date",
+                                     .tip = "Text form of date",
+                                     .twips = QRect(120, 1440, 735, 375),
+                                     .font = sans135});
+    Text3 = makeWidget<QLineEdit>(
+        this, {.name = "Text3", .accessible = "Date", .twips = QRect(960, 1440, 3615, 390), .font = sans12b});
     Date->setBuddy(Text3);
 
-    txtDesc = new QPlainTextEdit(this);
-    txtDesc->setObjectName("txtDesc");
-    txtDesc->setAccessibleName("Description");
-    txtDesc->setToolTip("Description of person or event");
-    txtDesc->setFont(sans12);
+    txtDesc = makeWidget<QPlainTextEdit>(this, {.name = "txtDesc",
+                                                .tip = "Description of person or event",
+                                                .accessible = "Description",
+                                                .twips = QRect(120, 1920, 5175, 645),
+                                                .font = sans12});
     txtDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDesc->setTabChangesFocus(true);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName("Image1");
-    Image1->setAccessibleName("Picture");
+    Image1 = makeWidget<QLabel>(
+        this, {.name = "Image1", .accessible = "Picture", .twips = QRect(120, 2760, kImageWidth, 3495)});
     Image1->setScaledContents(true);
 
-    cmbST = new QComboBox(this);
-    cmbST->setObjectName("cmbST");
-    cmbST->setAccessibleName("State");
-    cmbST->setFont(sans12);
+    cmbST = makeWidget<QComboBox>(
+        this,
+        {.name = "cmbST", .accessible = "State", .twips = QRect(3960, 2760, 2175, 420), .font = sans12});
     cmbST->setMaxVisibleItems(18);
 
-    Label1 = makeLabel(this, "Label1", "image file");
-    Label1->setFont(sans12);
-    Text4 = makeBox(this, "Text4", "image file");
+    Label1 = makeWidget<QLabel>(
+        this,
+        {.name = "Label1", .caption = "image file", .twips = QRect(3960, 3720, 1095, 375), .font = sans12});
+    Text4 = makeWidget<QLineEdit>(
+        this, {.name = "Text4", .accessible = "image file", .twips = QRect(5400, 3720, 2175, 375)});
     Label1->setBuddy(Text4);
-    Label2 = makeLabel(this, "Label2", "Battle commanders ");
-    Label2->setToolTip("Commanders in battle, or office or rank  held");
-    txtCmdr = makeBox(this, "txtCmdr", "Battle commanders");
-    txtCmdr->setToolTip("Commanders in battle, or office or rank  held");
-    txtCmdr->setFont(sans12);
+    const QString commandersTip = "Commanders in battle, or office or rank  held";
+    Label2 = makeWidget<QLabel>(this, {.name = "Label2",
+                                       .caption = "Battle commanders ",
+                                       .tip = commandersTip,
+                                       .twips = QRect(3840, 4680, 3855, 375)});
+    txtCmdr = makeWidget<QLineEdit>(this, {.name = "txtCmdr",
+                                           .tip = commandersTip,
+                                           .accessible = "Battle commanders",
+                                           .twips = QRect(3840, 4920, 3735, 420),
+                                           .font = sans12});
     Label2->setBuddy(txtCmdr);
-    Label3 = makeLabel(this, "Label3", "Nickname or famous quote");
-    Label3->setToolTip("Nickname");
-    txtNickname = makeBox(this, "txtNickname", "Nickname or famous quote");
-    txtNickname->setToolTip("Nickname");
-    txtNickname->setFont(sans12);
+    Label3 = makeWidget<QLabel>(this, {.name = "Label3",
+                                       .caption = "Nickname or famous quote",
+                                       .tip = "Nickname",
+                                       .twips = QRect(3840, 5520, 3975, 375)});
+    txtNickname = makeWidget<QLineEdit>(this, {.name = "txtNickname",
+                                               .tip = "Nickname",
+                                               .accessible = "Nickname or famous quote",
+                                               .twips = QRect(3840, 5760, 3615, 420),
+                                               .font = sans12});
     Label3->setBuddy(txtNickname);
 
-    Frame2 = new QGroupBox("Difficulty", this);
-    Frame2->setObjectName("Frame2");
-    dif = makeNumberBox(Frame2, "dif", "Difficulty");
+    Frame2 = makeWidget<QGroupBox>(
+        this, {.name = "Frame2", .caption = "Difficulty", .twips = QRect(6120, 1440, 975, 975)});
+    dif = makeWidget<NumberBox>(Frame2, {.name = "dif",
+                                         .tip = "Change the difficulty",
+                                         .accessible = "Difficulty",
+                                         .twips = QRect(240, 240, 300, 555),
+                                         .font = designFont("MS Sans Serif", 18)});
     dif->setBounds([] { return 1; }, [] { return 3; });
     dif->setValue(1);
-    dif->setToolTip("Change the difficulty");
-    dif->setFont(designFont("MS Sans Serif", 18));
-    UpDown2 = new UpDown(dif, Frame2);
-    UpDown2->setObjectName("UpDown2");
-    UpDown2->setAccessibleName("Step difficulty");
+    UpDown2 = makeWidget<UpDown>(
+        Frame2, {.name = "UpDown2", .accessible = "Step difficulty", .twips = QRect(540, 240, 240, 555)},
+        dif);
 
-    Frame1 = new QGroupBox("Type of data", this);
-    Frame1->setObjectName("Frame1");
+    Frame1 = makeWidget<QGroupBox>(
+        this, {.name = "Frame1", .caption = "Type of data", .twips = QRect(7440, 240, 1335, 2055)});
+    const int typeTops[4] = {360, 720, 1080, 1560};
     for (int i = 0; i < 4; ++i) {
-        auto* o = new QRadioButton(Frame1);
-        o->setObjectName(QString("Itemtype%1").arg(i));
-        Itemtype[static_cast<std::size_t>(i)] = o;
+        const QByteArray name = QString("Itemtype%1").arg(i).toLatin1();
+        at(Itemtype, i) = makeWidget<QRadioButton>(
+            Frame1, {.name = name.constData(), .twips = QRect(240, typeTops[i], 975, 375)});
     }
-    side = new QGroupBox("Side", this);
-    side->setObjectName("side");
+    side = makeWidget<QGroupBox>(this,
+                                 {.name = "side", .caption = "Side", .twips = QRect(7440, 2400, 1335, 1095)});
     const char* sides[2] = {"USA", "CSA"};
+    const int sideTops[2] = {360, 720};
     for (int i = 0; i < 2; ++i) {
-        auto* o = new QRadioButton(sides[i], side);
-        o->setObjectName(QString("Option1%1").arg(i));
-        Option1[static_cast<std::size_t>(i)] = o;
+        const QByteArray name = QString("Option1%1").arg(i).toLatin1();
+        at(Option1, i) = makeWidget<QRadioButton>(
+            side,
+            {.name = name.constData(), .caption = sides[i], .twips = QRect(240, sideTops[i], 795, 315)});
     }
 
-    cmdPrint = makeButton(this, "cmdPrint", "Store list", "");
-    cmdPrint->setFont(sans975);
-    cmdNext = makeButton(this, "cmdNext", "Next", "");
-    cmdPrev = makeButton(this, "cmdPrev", "Previous", "");
-    Command1 = makeButton(this, "Command1", "ok", "Save changes, & return to setup screen");
-    Command1->setFont(sans975);
+    // Enter in a box must not press a button: makeWidget's buttons are never the default.
+    cmdPrint = makeWidget<QPushButton>(this, {.name = "cmdPrint",
+                                              .caption = "Store list",
+                                              .twips = QRect(7680, 3720, 1095, 495),
+                                              .font = sans975});
+    cmdNext = makeWidget<QPushButton>(
+        this, {.name = "cmdNext", .caption = "Next", .twips = QRect(7680, 4440, 1095, 495)});
+    cmdPrev = makeWidget<QPushButton>(
+        this, {.name = "cmdPrev", .caption = "Previous", .twips = QRect(7680, 5040, 1095, 495)});
+    Command1 = makeWidget<QPushButton>(this, {.name = "Command1",
+                                              .caption = "ok",
+                                              .tip = "Save changes, & return to setup screen",
+                                              .twips = QRect(7680, 5760, 1095, 495),
+                                              .font = sans975});
 
     for (QLineEdit* e : {Text3, Text4, txtCmdr, txtCampaign, txtNickname})
         e->setValidator(new FieldTextValidator(e));
-
-    setFixedSize(twipsToPx(8940), twipsToPx(6375));
-    setGeometryTwips(cmbitem, 120, 240, 5295, 480);
-    setGeometryTwips(birth, 120, 840, 615, 375);
-    setGeometryTwips(Text1, 960, 840, 975, 405);
-    setGeometryTwips(ldeath, 2160, 840, 1215, 375);
-    setGeometryTwips(Text2, 3480, 840, 975, 420);
-    setGeometryTwips(txtCampaign, 3480, 840, 2895, 375);
-    setGeometryTwips(Date, 120, 1440, 735, 375);
-    setGeometryTwips(Text3, 960, 1440, 3615, 390);
-    setGeometryTwips(txtDesc, 120, 1920, 5175, 645);
-    setGeometryTwips(Image1, 120, 2760, kImageWidth, 3495);
-    setGeometryTwips(cmbST, 3960, 2760, 2175, 420);
-    setGeometryTwips(Label1, 3960, 3720, 1095, 375);
-    setGeometryTwips(Text4, 5400, 3720, 2175, 375);
-    setGeometryTwips(Label2, 3840, 4680, 3855, 375);
-    setGeometryTwips(txtCmdr, 3840, 4920, 3735, 420);
-    setGeometryTwips(Label3, 3840, 5520, 3975, 375);
-    setGeometryTwips(txtNickname, 3840, 5760, 3615, 420);
-    setGeometryTwips(Frame2, 6120, 1440, 975, 975);
-    setGeometryTwips(dif, 240, 240, 300, 555);
-    setGeometryTwips(UpDown2, 540, 240, 240, 555);
-    setGeometryTwips(Frame1, 7440, 240, 1335, 2055);
-    const int typeTops[4] = {360, 720, 1080, 1560};
-    for (int i = 0; i < 4; ++i)
-        setGeometryTwips(Itemtype[static_cast<std::size_t>(i)], 240, typeTops[i], 975, 375);
-    setGeometryTwips(side, 7440, 2400, 1335, 1095);
-    setGeometryTwips(Option1[0], 240, 360, 795, 315);
-    setGeometryTwips(Option1[1], 240, 720, 795, 315);
-    setGeometryTwips(cmdPrint, 7680, 3720, 1095, 495);
-    setGeometryTwips(cmdNext, 7680, 4440, 1095, 495);
-    setGeometryTwips(cmdPrev, 7680, 5040, 1095, 495);
-    setGeometryTwips(Command1, 7680, 5760, 1095, 495);
 
     connect(Text1, &QLineEdit::textChanged, this, [this] { yearRule(Text1, &ItemRecord::Year1); });
     connect(Text2, &QLineEdit::textChanged, this, [this] { yearRule(Text2, &ItemRecord::Year2); });
@@ -299,12 +244,12 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
     connect(txtDesc, &QPlainTextEdit::textChanged, this, &ZelEdit::txtDesc_Change);
     connect(dif, &QLineEdit::textChanged, this, &ZelEdit::dif_Change);
     for (int i = 0; i < 4; ++i)
-        connect(Itemtype[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this, i](bool on) {
+        connect(at(Itemtype, i), &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 Itemtype_Click(i);
         });
     for (int i = 0; i < 2; ++i)
-        connect(Option1[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this, i](bool on) {
+        connect(at(Option1, i), &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 Option1_Click(i);
         });
@@ -356,7 +301,7 @@ void ZelEdit::filllist()
     const int count = std::clamp<int>(state_.table.ItemCount, 0, kItemCapacity);
     for (int k = 1; k <= count; ++k) {
         cmbitem->addItem(qs(state_.item(k).Name));
-        ItemMap[static_cast<std::size_t>(k)] = static_cast<int16_t>(k);
+        at(ItemMap, k) = static_cast<int16_t>(k);
     }
 }
 
@@ -390,8 +335,8 @@ void ZelEdit::fillform(int n)
     if (n < 0 || n > kItemCapacity)
         return;
     const ItemRecord& r = state_.item(n);
-    const bool person = isPerson(r.ItemType);
-    if (person || isEvent(r.ItemType)) {
+    const bool person = IsPersonType(r.ItemType);
+    if (person || IsEventType(r.ItemType)) {
         birth->setText(person ? "Birth" : "Year");
         ldeath->setText(person ? "Death" : "Campaign");
         Text2->setVisible(person);
@@ -417,7 +362,7 @@ void ZelEdit::fillform(int n)
     setBox(txtCampaign, r.Campaign);
     textRule(txtCampaign, &ItemRecord::Campaign, false);
     if (r.ItemType >= 0 && r.ItemType < 4) {
-        QRadioButton* o = Itemtype[static_cast<std::size_t>(r.ItemType)];
+        QRadioButton* o = at(Itemtype, r.ItemType);
         const QSignalBlocker block(o);
         o->setChecked(true);
         Itemtype_Click(r.ItemType);
@@ -434,7 +379,7 @@ void ZelEdit::fillform(int n)
     }
     txtDesc_Change();
     if (r.Side >= 0 && r.Side < 2) {
-        QRadioButton* o = Option1[static_cast<std::size_t>(r.Side)];
+        QRadioButton* o = at(Option1, r.Side);
         const QSignalBlocker block(o);
         o->setChecked(true);
         Option1_Click(r.Side);
@@ -452,7 +397,7 @@ void ZelEdit::fillform(int n)
     // State 0 shows "none" and a state outside the list shows nothing, never the state
     // of the item shown before.
     cmbST->setCurrentIndex(r.State >= 0 && r.State < cmbST->count() ? r.State : -1);
-    state_.CurrentQuestionType = r.State > 0 ? 14 : 15;
+    state_.CurrentQuestionType = r.State > 0 ? TypeMatchStates : TypeMatchPortraits;
     showPicture(ItemPicture(state_, n));
 }
 
@@ -555,7 +500,7 @@ void ZelEdit::cmbitem_Click(int index)
 {
     if (index < 0 || index + 1 > kItemCapacity)
         return;
-    state_.CurrentItem = ItemMap[static_cast<std::size_t>(index + 1)];
+    state_.CurrentItem = at(ItemMap, index + 1);
     ListPosition = state_.CurrentItem;
     fillform(state_.CurrentItem);
 }
@@ -564,7 +509,7 @@ void ZelEdit::cmdNext_Click()
 {
     if (ListPosition < ListCount)
         ++ListPosition;
-    state_.CurrentItem = ItemMap[static_cast<std::size_t>(ListPosition)];
+    state_.CurrentItem = at(ItemMap, ListPosition);
     fillform(state_.CurrentItem);
 }
 
@@ -572,54 +517,27 @@ void ZelEdit::cmdPrev_Click()
 {
     if (ListPosition > 1)
         --ListPosition;
-    state_.CurrentItem = ItemMap[static_cast<std::size_t>(ListPosition)];
+    state_.CurrentItem = at(ItemMap, ListPosition);
     fillform(state_.CurrentItem);
 }
 
 void ZelEdit::Command1_Click()
 {
     if (DataChanged) {
-        NullNotifier quiet;
         const std::string file = state_.table.DataFileName.empty() ? "zel.dat" : state_.table.DataFileName;
         // Refuses, with a message, when the file could not be read whole at start-up.
-        WriteItemFile(file, state_.table, state_.notifier ? *state_.notifier : quiet);
+        WriteItemFile(file, state_.table, state_.notifier);
     }
     accept();
 }
 
-std::string ZelEdit::listText(const GameState& state)
-{
-    std::string out;
-    const int count = std::clamp<int>(state.table.ItemCount, 0, kItemCapacity);
-    for (int level = 1; level <= 3; ++level) {
-        for (int k = 1; k <= count; ++k) {
-            const ItemRecord& r = state.item(k);
-            // An item not yet shown in the editor may hold a difficulty outside 1..3;
-            // it is listed where the editor would put it.
-            if (std::clamp<int>(r.Difficulty, 1, 3) != level)
-                continue;
-            std::string line;
-            if (isPerson(r.ItemType))
-                line = signedNumber(k) + " " + r.Name + "  " + signedNumber(r.Year1) + " " +
-                       signedNumber(r.Year2) + " " + r.Description;
-            else if (isEvent(r.ItemType))
-                line = signedNumber(k) + " " + r.Name + "  " + signedNumber(r.Year1) + " " + r.Campaign +
-                       " " + r.Commanders + " " + r.Description;
-            else
-                continue;
-            out += line + "\r\n";
-        }
-    }
-    return out;
-}
-
 void ZelEdit::cmdPrint_Click()
 {
-    if (!state_.notifier || !state_.notifier->askOkCancel(
-                                "Ready to store list by difficulty in file 'zel.txt'", "Store list to file"))
+    if (!state_.notifier.get().askOkCancel("Ready to store list by difficulty in file 'zel.txt'",
+                                           "Store list to file"))
         return;
     std::string error;
-    if (!writeFileAtomically("zel.txt", listText(state_), error))
+    if (!writeFileAtomically("zel.txt", ItemListText(state_.table), error))
         state_.message(error);
 }
 

@@ -38,9 +38,6 @@ public:
     // Set by the change rules that count as an edit; ok writes zel.dat only when set.
     bool DataChanged = false;
 
-    // The list file's text: the items by difficulty 1, 2, 3, in item order within each.
-    static std::string listText(const GameState& state);
-
     QComboBox* cmbitem;
     QPushButton* cmdPrev;
     QPushButton* cmdNext;

@@ -5,13 +5,15 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "data/checkedindex.h"
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
+#include "engine/scoring.h"
 #include "platform/controldrag.h"
+#include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
-#include "screens/screenparts.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -53,54 +55,61 @@ IMatch::IMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
     setBackground(this, kLightBlue);
     resize(twipsToPx(8880), twipsToPx(6735));
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName("Frame1");
-    setBackground(Frame1, kLightBlue);
-    setGeometryTwips(Frame1, 0, 0, 8775, 6735);
+    Frame1 =
+        makeWidget<QFrame>(this, {.name = "Frame1", .twips = QRect(0, 0, 8775, 6735), .back = kLightBlue});
 
     for (int k = 0; k < 4; ++k) {
-        auto* box = new QLabel(Frame1);
-        box->setObjectName(QString("Image1%1").arg(k));
+        const QByteArray name = QString("Image1%1").arg(k).toLatin1();
+        auto* box = makeWidget<QLabel>(Frame1, {.name = name.constData(),
+                                                .accessible = QString("Picture %1").arg(k + 1),
+                                                .twips = QRect(kImageLefts[k], kImageTops[k], 3615, 2415)});
         box->setScaledContents(true);
         box->setAlignment(Qt::AlignCenter);
         box->setWordWrap(true);
         box->setFrameShape(QFrame::Box);
-        box->setAccessibleName(QString("Picture %1").arg(k + 1));
-        setGeometryTwips(box, kImageLefts[k], kImageTops[k], 3615, 2415);
-        Image1[static_cast<std::size_t>(k)] = box;
+        at(Image1, k) = box;
     }
     for (int i = 0; i < 4; ++i) {
-        auto* bar = new QPushButton(Frame1);
-        bar->setObjectName(QString("Btn1%1").arg(i));
-        bar->setAutoDefault(false);
-        bar->setFont(designFont("MS Sans Serif", 13.5, true));
-        bar->setToolTip("Click and drag this item to its description, below");
+        const QByteArray name = QString("Btn1%1").arg(i).toLatin1();
+        auto* bar =
+            makeWidget<QPushButton>(Frame1, {.name = name.constData(),
+                                             .tip = "Click and drag this item to its description, below",
+                                             .twips = QRect(kBarLefts[i], 5520, 2500, 450),
+                                             .font = designFont("MS Sans Serif", 13.5, true)});
         bar->setStyleSheet(
             QString("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }")
                 .arg(kBarColours[i].name()));
-        setGeometryTwips(bar, kBarLefts[i], 5520, 2500, 450);
-        Btn1[static_cast<std::size_t>(i)] = bar;
+        at(Btn1, i) = bar;
     }
-    cmdhelp = makeScreenButton(Frame1, "cmdhelp", "Help", kLightYellow, designFont("MS Sans Serif", 12));
-    setGeometryTwips(cmdhelp, 2520, 6120, 1095, 375);
-    Command1 = makeScreenButton(Frame1, "Command1", "Done", kLightYellow, designFont("MS Sans Serif", 12));
-    Command1->setToolTip("Click here when you are ready to proceed");
-    setGeometryTwips(Command1, 4080, 6120, 1500, 375);
-    Command2 = makeScreenButton(Frame1, "Command2", "Skip", kLightYellow, designFont("MS Sans Serif", 12));
-    Command2->setToolTip("Click here when you are ready to proceed");
-    setGeometryTwips(Command2, 6120, 6120, 1455, 375);
+    const QFont buttonFont = designFont("MS Sans Serif", 12);
+    cmdhelp = makeWidget<QPushButton>(Frame1, {.name = "cmdhelp",
+                                               .caption = "Help",
+                                               .twips = QRect(2520, 6120, 1095, 375),
+                                               .font = buttonFont,
+                                               .back = kLightYellow});
+    Command1 = makeWidget<QPushButton>(Frame1, {.name = "Command1",
+                                                .caption = "Done",
+                                                .tip = "Click here when you are ready to proceed",
+                                                .twips = QRect(4080, 6120, 1500, 375),
+                                                .font = buttonFont,
+                                                .back = kLightYellow});
+    Command2 = makeWidget<QPushButton>(Frame1, {.name = "Command2",
+                                                .caption = "Skip",
+                                                .tip = "Click here when you are ready to proceed",
+                                                .twips = QRect(6120, 6120, 1455, 375),
+                                                .font = buttonFont,
+                                                .back = kLightYellow});
 
     drag_ = new ControlDrag(this);
     for (int k = 0; k < 4; ++k)
-        drag_->addTarget(Image1[static_cast<std::size_t>(k)],
-                         [this, k](QWidget*, QWidget*) { image1_DragDrop(k); });
+        drag_->addTarget(at(Image1, k), [this, k](QWidget*, QWidget*) { image1_DragDrop(k); });
     // Btn1_MouseDown, any mouse button; a bar's Click (Space among them) does nothing.
     for (int i = 0; i < 4; ++i) {
-        QPushButton* bar = Btn1[static_cast<std::size_t>(i)];
+        QPushButton* bar = at(Btn1, i);
         drag_->addSource(bar, [this, i, bar](QPoint hotSpot) {
             SelectedBar = int16_t(i);
             drag_->begin(bar, true, hotSpot);
-            PlaySound(state_, 0);
+            PlaySound(state_, Sound::Click);
         });
     }
 
@@ -113,12 +122,12 @@ IMatch::~IMatch() = default;
 
 QString IMatch::pictureFile(int k) const
 {
-    return Image1[static_cast<std::size_t>(k)]->property("file").toString();
+    return at(Image1, k)->property("file").toString();
 }
 
 void IMatch::showPicture(int box, int item)
 {
-    QLabel* label = Image1[static_cast<std::size_t>(box)];
+    QLabel* label = at(Image1, box);
     const QString file = qs(ItemPicture(state_, item));
     label->setProperty("file", file);
     QPixmap pix;
@@ -136,42 +145,39 @@ void IMatch::load()
 {
     RememberWindow(state_, this, SlotImageMatch, 1);
     CenterOnScreen(this);
-    LogWrite(state_, "Match " + CurrentTypeName(state_), 1, 0);
+    LogWrite(state_, "Match " + CurrentTypeName(state_), LogLevel::Detail, 0);
     for (int i = 0; i < 4; ++i) {
-        QPushButton* bar = Btn1[static_cast<std::size_t>(i)];
-        HomeTop[static_cast<std::size_t>(i)] = tw(bar->y());
-        HomeLeft[static_cast<std::size_t>(i)] = tw(bar->x());
+        QPushButton* bar = at(Btn1, i);
+        at(HomeTop, i) = tw(bar->y());
+        at(HomeLeft, i) = tw(bar->x());
         const int16_t item = PickItem(state_, i);
-        state_.QuestionItems[static_cast<std::size_t>(i)] = item;
-        PlacedBar[static_cast<std::size_t>(i)] = -1;
-        AnswerBar[static_cast<std::size_t>(i)] = int16_t(i);
+        at(state_.QuestionItems, i) = item;
+        at(PlacedBar, i) = -1;
+        at(AnswerBar, i) = int16_t(i);
         const std::string caption = QuestionText(state_, 2, item, 0);
         QString text = qs(caption);
         text.replace('&', "&&");
         bar->setText(text);
         bar->setAccessibleName(qs(caption));
-        LogWrite(state_, caption, 1, 0);
+        LogWrite(state_, caption, LogLevel::Detail, 0);
         QFont f = bar->font();
         f.setPointSizeF(captionFontSize(static_cast<int>(caption.size())));
         bar->setFont(f);
         showPicture(i, item);
-        QLabel* box = Image1[static_cast<std::size_t>(i)];
+        QLabel* box = at(Image1, i);
         box->resize(box->height(), box->height());
     }
     for (int k = 4; k < 6; ++k) {
-        PlacedBar[static_cast<std::size_t>(k)] = -1;
-        AnswerBar[static_cast<std::size_t>(k)] = int16_t(k);
+        at(PlacedBar, k) = -1;
+        at(AnswerBar, k) = int16_t(k);
     }
     // Twenty passes over boxes 0..2: the lower right picture stays bar 3's.
     for (int pass = 0; pass < 20; ++pass) {
         const int r = state_.rng.draw(3);
         if (r > 0) {
-            std::swap(AnswerBar[static_cast<std::size_t>(r)], AnswerBar[static_cast<std::size_t>(r - 1)]);
-            showPicture(
-                r, state_.QuestionItems[static_cast<std::size_t>(AnswerBar[static_cast<std::size_t>(r)])]);
-            showPicture(
-                r - 1,
-                state_.QuestionItems[static_cast<std::size_t>(AnswerBar[static_cast<std::size_t>(r - 1)])]);
+            std::swap(at(AnswerBar, r), at(AnswerBar, r - 1));
+            showPicture(r, at(state_.QuestionItems, at(AnswerBar, r)));
+            showPicture(r - 1, at(state_.QuestionItems, at(AnswerBar, r - 1)));
         }
     }
     loaded_ = true;
@@ -184,58 +190,26 @@ void IMatch::image1_DragDrop(int k)
         return;
     drag_->cancel();
     for (int i = 0; i < 4; ++i)
-        if (PlacedBar[static_cast<std::size_t>(i)] == SelectedBar)
-            PlacedBar[static_cast<std::size_t>(i)] = -1;
-    QPushButton* bar = Btn1[static_cast<std::size_t>(SelectedBar)];
-    const QLabel* box = Image1[static_cast<std::size_t>(k)];
+        if (at(PlacedBar, i) == SelectedBar)
+            at(PlacedBar, i) = -1;
+    QPushButton* bar = at(Btn1, SelectedBar);
+    const QLabel* box = at(Image1, k);
     bar->move(twipsToPx(tw(box->x()) + tw(box->width()) / 2 - tw(bar->width()) / 2),
               twipsToPx(tw(box->y()) + tw(box->height()) - tw(bar->height()) - 10));
     bar->raise();
-    const int before = PlacedBar[static_cast<std::size_t>(k)];
+    const int before = at(PlacedBar, k);
     if (before != -1) {
-        QPushButton* old = Btn1[static_cast<std::size_t>(before)];
-        old->move(twipsToPx(HomeLeft[static_cast<std::size_t>(before)]),
-                  twipsToPx(HomeTop[static_cast<std::size_t>(before)]));
+        QPushButton* old = at(Btn1, before);
+        old->move(twipsToPx(at(HomeLeft, before)), twipsToPx(at(HomeTop, before)));
     }
-    PlacedBar[static_cast<std::size_t>(k)] = SelectedBar;
-    PlaySound(state_, 1);
+    at(PlacedBar, k) = SelectedBar;
+    PlaySound(state_, Sound::Pick);
 }
 
 void IMatch::Command1_Click()
 {
     drag_->cancel();
-    std::string text;
-    int count = 0;
-    for (int k = 0; k < 4; ++k) {
-        const int placed = PlacedBar[static_cast<std::size_t>(k)];
-        const int answer = AnswerBar[static_cast<std::size_t>(k)];
-        if (placed == answer) {
-            AdjustUsage(state_, state_.QuestionItems[static_cast<std::size_t>(answer)], 4);
-            ++count;
-        } else if (placed >= 0) {
-            const int item = state_.QuestionItems[static_cast<std::size_t>(placed)];
-            AdjustUsage(state_, item, -1);
-            const std::string line =
-                QuestionText(state_, 2, item, 0) + " placed on image of " +
-                QuestionText(state_, 2, state_.QuestionItems[static_cast<std::size_t>(answer)], 0);
-            text += state_.NL + line;
-            LogWrite(state_, line, 2, 0);
-        }
-    }
-    AddScore(state_, count * 5, 20, 0);
-    text += state_.NL + state_.NL + "*** Scored " + std::to_string(count) + " of 4";
-    if (count == 4) {
-        text = "*** All correct!";
-        LogWrite(state_, " *** All correct!", 2, 0);
-        PlaySound(state_, 5);
-    } else {
-        PlaySound(state_, 8);
-    }
-    ShowScor score(state_, this);
-    score.setResultText(text);
-    score.Label1->setText("Results for " + qs(CurrentTypeName(state_)));
-    score.scoreCaption();
-    score.exec();
+    showResult(state_, this, ScoreMatching(state_, kImageMatching, PlacedBar, AnswerBar));
     done(QDialog::Accepted);
 }
 
@@ -269,12 +243,12 @@ void IMatch::relayout()
     Command1->move(twipsToPx(spread / 3 + 500), twipsToPx(buttonsTop));
     Command2->move(twipsToPx(2 * spread / 3 + 500), twipsToPx(buttonsTop));
     for (int i = 0; i < 4; ++i) {
-        QPushButton* bar = Btn1[static_cast<std::size_t>(i)];
+        QPushButton* bar = at(Btn1, i);
         const int top = fh - 1400, left = frameLeft + 300 + i * spread / 4;
         bar->move(twipsToPx(left), twipsToPx(top));
-        HomeTop[static_cast<std::size_t>(i)] = top;
-        HomeLeft[static_cast<std::size_t>(i)] = left;
-        QLabel* box = Image1[static_cast<std::size_t>(i)];
+        at(HomeTop, i) = top;
+        at(HomeLeft, i) = left;
+        QLabel* box = at(Image1, i);
         box->hide();
         box->resize(twipsToPx(side), twipsToPx(side));
     }

@@ -7,12 +7,14 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "data/checkedindex.h"
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
+#include "engine/scoring.h"
+#include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
-#include "screens/screenparts.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -85,37 +87,36 @@ ChoiceScreen::ChoiceScreen(GameState& state, QWidget* parent) : QDialog(parent),
     setFont(designFont("Times New Roman", 15.75, true));
     setBackground(this, kScreenGreen);
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName("Frame1");
+    Frame1 = makeWidget<QFrame>(
+        this, {.name = "Frame1", .font = designFont("MS Serif", 13.5, true), .back = kScreenGreen});
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Frame1->setFont(designFont("MS Serif", 13.5, true));
-    setBackground(Frame1, kScreenGreen);
 
-    Label1 = new QLabel(Frame1);
-    Label1->setObjectName("Label1");
+    Label1 = makeWidget<QLabel>(
+        Frame1, {.name = "Label1", .font = designFont("Arial", 15.75, true), .back = kControlGreen});
     Label1->setTextFormat(Qt::PlainText);
-    Label1->setFont(designFont("Arial", 15.75, true));
-    setBackground(Label1, kControlGreen);
 
     for (int i = 0; i < 5; ++i) {
-        auto* c = new ChoiceOption(Frame1);
-        c->setObjectName(QStringLiteral("choice%1").arg(i));
-        c->setFont(designFont("MS Serif", 12, true));
-        setBackground(c, kControlGreen);
-        setForeground(c, Qt::black);
+        const QByteArray name = QStringLiteral("choice%1").arg(i).toLatin1();
+        auto* c = makeWidget<ChoiceOption>(Frame1, {.name = name.constData(),
+                                                    .font = designFont("MS Serif", 12, true),
+                                                    .back = kControlGreen,
+                                                    .fore = Qt::black});
         connect(c, &ChoiceOption::mouseDown, this, [this, i] { choice_MouseDown(i); });
-        choice[static_cast<std::size_t>(i)] = c;
+        at(choice, i) = c;
     }
 
-    cmdhelp = makeScreenButton(Frame1, "cmdhelp", "help", kYellow, designFont("MS Sans Serif", 12, true));
-    Command1 = makeScreenButton(Frame1, "Command1", "skip", kYellow, designFont("MS Sans Serif", 12, true));
+    const QFont buttonFont = designFont("MS Sans Serif", 12, true);
+    cmdhelp = makeWidget<QPushButton>(
+        Frame1, {.name = "cmdhelp", .caption = "help", .font = buttonFont, .back = kYellow});
+    Command1 = makeWidget<QPushButton>(
+        Frame1, {.name = "Command1", .caption = "skip", .font = buttonFont, .back = kYellow});
     connect(cmdhelp, &QPushButton::clicked, this, &ChoiceScreen::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &ChoiceScreen::Command1_Click);
 }
 
 std::string ChoiceScreen::choiceCaption(int index) const
 {
-    return ss(choice[static_cast<std::size_t>(index)]->caption());
+    return ss(at(choice, index)->caption());
 }
 
 std::string ChoiceScreen::prompt() const
@@ -129,10 +130,10 @@ void ChoiceScreen::load()
     RememberWindow(state_, this, SlotChoice, 1);
     CenterOnScreen(this);
     layout();
-    LogWrite(state_, "Multiple Choice", 1, 0);
+    LogWrite(state_, "Multiple Choice", LogLevel::Detail, 0);
     CorrectSlot = static_cast<int16_t>(state_.rng.draw(4));
     for (int slot = 0; slot < 5; ++slot) {
-        ChoiceOption* c = choice[static_cast<std::size_t>(slot)];
+        ChoiceOption* c = at(choice, slot);
         // An exclusive option refuses to be unchecked while it is the checked one.
         c->setAutoExclusive(false);
         c->setChecked(false);
@@ -140,10 +141,10 @@ void ChoiceScreen::load()
         const int16_t item = PickItem(state_, slot);
         // A slot the picker gave up on stands for the empty item 0, in the caption and in the scoring alike.
         if (item == 0)
-            state_.QuestionItems[static_cast<std::size_t>(slot)] = 0;
+            at(state_.QuestionItems, slot) = 0;
         c->setCaption(qs(optionText(item)));
     }
-    MainItem = state_.QuestionItems[static_cast<std::size_t>(CorrectSlot)];
+    MainItem = at(state_.QuestionItems, CorrectSlot);
     showQuestion();
 }
 
@@ -160,27 +161,10 @@ void ChoiceScreen::choice_MouseDown(int index)
     if (answered_ || index < 0 || index > 4)
         return;
     answered_ = true;
-    choice[static_cast<std::size_t>(index)]->setChecked(true);
+    at(choice, index)->setChecked(true);
 
-    ShowScor score(state_, this);
-    const int16_t picked = state_.QuestionItems[static_cast<std::size_t>(index)];
-    const int16_t right = state_.QuestionItems[static_cast<std::size_t>(CorrectSlot)];
-    if (index == CorrectSlot) {
-        score.setResultText(" Correct, +5 pts");
-        AddScore(state_, 5, 5, 0);
-        AdjustUsage(state_, picked, 4);
-        PlaySound(state_, 5);
-    } else {
-        AddScore(state_, 0, 5, 0);
-        score.setResultText("Sorry, the answer was " + choiceCaption(CorrectSlot));
-        LogWrite(state_, prompt() + " " + choiceCaption(CorrectSlot), 1, 0);
-        AdjustUsage(state_, picked, -1);
-        AdjustUsage(state_, right, -1);
-        PlaySound(state_, 8);
-    }
-    score.scoreCaption();
-    score.Label1->setText("Results for " + qs(CurrentTypeName(state_)));
-    score.exec();
+    const AnswerResult result = ScoreChoice(state_, index, CorrectSlot, prompt(), choiceCaption(CorrectSlot));
+    showResult(state_, this, result);
     done(QDialog::Accepted);
 }
 
@@ -205,7 +189,7 @@ MChoice::MChoice(GameState& state, QWidget* parent) : ChoiceScreen(state, parent
     setGeometryTwips(Label1, 240, 120, 1065, 345);
     const int tops[5] = {720, 1800, 2880, 3960, 5160};
     for (int i = 0; i < 5; ++i)
-        setGeometryTwips(choice[static_cast<std::size_t>(i)], 240, tops[i], 7935, 975);
+        setGeometryTwips(at(choice, i), 240, tops[i], 7935, 975);
     setGeometryTwips(cmdhelp, 2880, 6240, 1095, 375);
     setGeometryTwips(Command1, 4800, 6240, 975, 375);
     load();

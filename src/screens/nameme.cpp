@@ -10,7 +10,8 @@
 
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
-#include "engine/quizlog.h"
+#include "engine/scoring.h"
+#include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 #include "screens/showscor.h"
@@ -39,23 +40,20 @@ bool isKeyLetter(char c)
     return c >= 'A' && c <= 'Z';
 }
 
-QLabel* pictureControl(QWidget* parent, const char* name, const QString& accessible)
+QLabel* pictureControl(QWidget* parent, const char* name, const QString& accessible, const QRect& twips)
 {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
+    auto* l = makeWidget<QLabel>(parent, {.name = name, .accessible = accessible, .twips = twips});
     l->setScaledContents(true);
-    l->setAccessibleName(accessible);
     return l;
 }
 
-QLabel* textLabel(QWidget* parent, const char* name)
+QLabel* textLabel(QWidget* parent, const char* name, const QRect& twips)
 {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
+    auto* l = makeWidget<QLabel>(
+        parent, {.name = name, .twips = twips, .font = designFont("MS Sans Serif", 12, true)});
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setFont(designFont("MS Sans Serif", 12, true));
     return l;
 }
 
@@ -77,23 +75,17 @@ NameMe::NameMe(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     resize(twipsToPx(8610), twipsToPx(6330));
 
-    Image2 = pictureControl(this, "Image2", "clue picture");
-    Image1 = pictureControl(this, "Image1", qs(state_.ThreatPictureName));
-    Label3 = textLabel(this, "Label3");
-    Label1 = textLabel(this, "Label1");
-    Label2 = textLabel(this, "Label2");
+    Image2 = pictureControl(this, "Image2", "clue picture", QRect(360, 480, 4095, 2655));
+    Image1 = pictureControl(this, "Image1", qs(state_.ThreatPictureName),
+                            QRect(kThreatLeft, kThreatTop, kThreatWidth, kThreatHeight));
+    Label3 = textLabel(this, "Label3", QRect(5880, 4080, 1455, 1095));
+    Label1 = textLabel(this, "Label1", QRect(360, 4680, 4335, 690));
+    Label2 = textLabel(this, "Label2", QRect(360, 5520, 6135, 735));
     Label2->setWordWrap(false);
-    Command1 = new QPushButton("quit", this);
-    Command1->setObjectName("Command1");
-    Command1->setAutoDefault(false);
-    Command1->setFont(designFont("MS Sans Serif", 9.75, true));
-
-    setGeometryTwips(Image2, 360, 480, 4095, 2655);
-    setGeometryTwips(Image1, kThreatLeft, kThreatTop, kThreatWidth, kThreatHeight);
-    setGeometryTwips(Label3, 5880, 4080, 1455, 1095);
-    setGeometryTwips(Label1, 360, 4680, 4335, 690);
-    setGeometryTwips(Label2, 360, 5520, 6135, 735);
-    setGeometryTwips(Command1, 7200, 5520, 1095, 615);
+    Command1 = makeWidget<QPushButton>(this, {.name = "Command1",
+                                              .caption = "quit",
+                                              .twips = QRect(7200, 5520, 1095, 615),
+                                              .font = designFont("MS Sans Serif", 9.75, true)});
 
     // Keys reach the form before any control: the controls hand theirs over.
     for (QWidget* w : findChildren<QWidget*>())
@@ -122,7 +114,7 @@ void NameMe::load()
     setWindowTitle("Name Me -- Press the letter keys to enter my name... ");
 
     GameOver = 0;
-    MaxTries = static_cast<int16_t>(std::max(4, state_.NameMeBaseTries - state_.settings.MaxDifficulty + 1));
+    MaxTries = NameMeTries(state_);
 
     Image1->hide();
     Label3->setText(qs("Guess the word before the " + state_.ThreatPictureName + " can appear!"));
@@ -228,7 +220,7 @@ void NameMe::Form_KeyPress(QChar key)
     for (std::size_t i = 0; i < TargetWord.size(); ++i) {
         if (TargetWord[i] == letter) {
             RevealMask[i] = letter;
-            PlaySound(state_, 3);
+            PlaySound(state_, Sound::Letter);
             matched = true;
         }
     }
@@ -240,7 +232,7 @@ void NameMe::Form_KeyPress(QChar key)
 
 void NameMe::wrongLetter(char letter)
 {
-    PlaySound(state_, 6);
+    PlaySound(state_, Sound::Miss);
     Guessed += ' ';
     Guessed += letter;
     Label1->setText(qs(Guessed));
@@ -260,12 +252,12 @@ void NameMe::wrongLetter(char letter)
     Label3->show();
 
     if (WrongCount >= MaxTries) {
-        AddScore(state_, 0, MaxTries, 0);
+        const AnswerResult result = ScoreNameMe(state_, false, MaxTries, WrongCount);
         Label2->setText(qs(TargetWord));
         Label1->setText("Better luck next time!");
         GameOver = 1;
         Label3->setText("Too many tries!");
-        PlaySound(state_, 8);
+        showResult(state_, this, result);
     }
 }
 
@@ -277,13 +269,7 @@ void NameMe::rightLetter()
         return;
 
     finished_ = true;
-    PlaySound(state_, 5);
-    AddScore(state_, MaxTries - WrongCount, MaxTries, 0);
-    ShowScor score(state_, this);
-    score.setResultText("You got it!");
-    score.Label1->setText("Results for " + qs(CurrentTypeName(state_)));
-    score.scoreCaption();
-    score.exec();
+    showResult(state_, this, ScoreNameMe(state_, true, MaxTries, WrongCount));
     QCoreApplication::processEvents();
     done(QDialog::Accepted);
 }

@@ -4,13 +4,15 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "data/checkedindex.h"
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "engine/quizlog.h"
+#include "engine/scoring.h"
 #include "platform/controldrag.h"
+#include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
-#include "screens/screenparts.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -52,66 +54,70 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
     setBackground(this, kLightBlue);
     resize(twipsToPx(8925), twipsToPx(6645));
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName("Frame1");
-    setBackground(Frame1, kLightBlue);
-    setGeometryTwips(Frame1, 0, 0, 8775, 6495);
-
-    Label1 = new QLabel(Frame1);
-    Label1->setObjectName("Label1");
+    Frame1 =
+        makeWidget<QFrame>(this, {.name = "Frame1", .twips = QRect(0, 0, 8775, 6495), .back = kLightBlue});
+    Label1 = makeWidget<QLabel>(
+        Frame1,
+        {.name = "Label1", .twips = QRect(0, 120, 2895, 1455), .font = designFont("MS Sans Serif", 13.5)});
     Label1->setWordWrap(true);
-    Label1->setFont(designFont("MS Sans Serif", 13.5));
-    setGeometryTwips(Label1, 0, 120, 2895, 1455);
 
     for (int k = 0; k < 5; ++k) {
-        auto* box = new QLabel(Frame1);
-        box->setObjectName(QString("Label2%1").arg(k));
+        const QByteArray name = QString("Label2%1").arg(k).toLatin1();
+        auto* box = makeWidget<QLabel>(
+            Frame1, {.name = name.constData(),
+                     .tip = k == 0 ? "Drag one of the colored bars to this description" : "",
+                     .twips = QRect(120, kBoxTops[k], 8655, 615),
+                     .font = designFont("MS Sans Serif", 12, true),
+                     .back = kMagentaBox,
+                     .fore = Qt::black});
         box->setWordWrap(true);
         box->setTextFormat(Qt::PlainText);
-        box->setFont(designFont("MS Sans Serif", 12, true));
-        setBackground(box, kMagentaBox);
-        setForeground(box, Qt::black);
-        setGeometryTwips(box, 120, kBoxTops[k], 8655, 615);
-        Label2[static_cast<std::size_t>(k)] = box;
+        at(Label2, k) = box;
     }
-    Label2[0]->setToolTip("Drag one of the colored bars to this description");
 
     // Bars after the boxes, so a placed bar is drawn over its description.
     for (int i = 0; i < 5; ++i) {
-        auto* bar = new QPushButton(Frame1);
-        bar->setObjectName(QString("Btn1%1").arg(i));
-        bar->setAutoDefault(false);
-        bar->setFont(designFont("MS Sans Serif", 13.5, true));
-        setBackground(bar, kBarColours[i]);
+        const QByteArray name = QString("Btn1%1").arg(i).toLatin1();
+        const int* g = kBarGeometry[i];
+        auto* bar = makeWidget<QPushButton>(
+            Frame1, {.name = name.constData(),
+                     .tip = i == 0 ? "Click and drag this item to its description, below" : "",
+                     .twips = QRect(g[0], g[1], g[2], g[3]),
+                     .font = designFont("MS Sans Serif", 13.5, true),
+                     .back = kBarColours[i]});
         bar->setStyleSheet(
             QString("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }")
                 .arg(kBarColours[i].name()));
-        const int* g = kBarGeometry[i];
-        setGeometryTwips(bar, g[0], g[1], g[2], g[3]);
         connect(bar, &QPushButton::clicked, this, [this, i] { Btn1_Click(i); });
-        Btn1[static_cast<std::size_t>(i)] = bar;
+        at(Btn1, i) = bar;
     }
-    Btn1[0]->setToolTip("Click and drag this item to its description, below");
-
-    cmdhelp = makeScreenButton(Frame1, "cmdhelp", "Help", kLightYellow, designFont("MS Sans Serif", 12));
-    setGeometryTwips(cmdhelp, 1200, 6120, 1095, 375);
-    Command1 = makeScreenButton(Frame1, "Command1", "Done", kLightYellow, designFont("MS Sans Serif", 12));
-    Command1->setToolTip("Click here when you are ready to proceed");
-    setGeometryTwips(Command1, 2880, 6120, 1455, 375);
-    Command2 = makeScreenButton(Frame1, "Command2", "Skip", kLightYellow, designFont("MS Sans Serif", 12));
-    Command2->setToolTip("Click here when you are ready to proceed");
-    setGeometryTwips(Command2, 4680, 6120, 1455, 375);
+    const QFont buttonFont = designFont("MS Sans Serif", 12);
+    cmdhelp = makeWidget<QPushButton>(Frame1, {.name = "cmdhelp",
+                                               .caption = "Help",
+                                               .twips = QRect(1200, 6120, 1095, 375),
+                                               .font = buttonFont,
+                                               .back = kLightYellow});
+    Command1 = makeWidget<QPushButton>(Frame1, {.name = "Command1",
+                                                .caption = "Done",
+                                                .tip = "Click here when you are ready to proceed",
+                                                .twips = QRect(2880, 6120, 1455, 375),
+                                                .font = buttonFont,
+                                                .back = kLightYellow});
+    Command2 = makeWidget<QPushButton>(Frame1, {.name = "Command2",
+                                                .caption = "Skip",
+                                                .tip = "Click here when you are ready to proceed",
+                                                .twips = QRect(4680, 6120, 1455, 375),
+                                                .font = buttonFont,
+                                                .back = kLightYellow});
     Label4 = new QLabel(Frame1);
     Label4->setObjectName("Label4");
     setGeometryTwips(Label4, 7200, 6240, 3375, 255);
 
     drag_ = new ControlDrag(this);
     for (int k = 0; k < 5; ++k)
-        drag_->addTarget(Label2[static_cast<std::size_t>(k)],
-                         [this, k](QWidget*, QWidget*) { Label2_DragDrop(k); });
+        drag_->addTarget(at(Label2, k), [this, k](QWidget*, QWidget*) { Label2_DragDrop(k); });
     for (int i = 0; i < 5; ++i)
-        drag_->addSource(Btn1[static_cast<std::size_t>(i)],
-                         [this, i](QPoint hotSpot) { Btn1_MouseDown(i, hotSpot); });
+        drag_->addSource(at(Btn1, i), [this, i](QPoint hotSpot) { Btn1_MouseDown(i, hotSpot); });
 
     connect(cmdhelp, &QPushButton::clicked, this, &QMatch::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &QMatch::Command1_Click);
@@ -125,19 +131,19 @@ void QMatch::load()
     RememberWindow(state_, this, SlotMatch, 1);
     CenterOnScreen(this);
     Label1->setText(qs(QuestionText(state_, 5, 0, state_.CurrentQuestionType)));
-    LogWrite(state_, CurrentTypeName(state_), 1, 0);
+    LogWrite(state_, CurrentTypeName(state_), LogLevel::Detail, 0);
     for (int i = 0; i < 5; ++i) {
         const int16_t item = PickItem(state_, i);
-        state_.QuestionItems[static_cast<std::size_t>(i)] = item;
-        PlacedBar[static_cast<std::size_t>(i)] = -1;
-        AnswerBar[static_cast<std::size_t>(i)] = int16_t(i);
+        at(state_.QuestionItems, i) = item;
+        at(PlacedBar, i) = -1;
+        at(AnswerBar, i) = int16_t(i);
         const std::string caption = QuestionText(state_, 2, item, 0);
-        QPushButton* bar = Btn1[static_cast<std::size_t>(i)];
+        QPushButton* bar = at(Btn1, i);
         QString text = qs(caption);
         text.replace('&', "&&");
         bar->setText(text);
         bar->setAccessibleName(qs(caption));
-        LogWrite(state_, caption, 1, 0);
+        LogWrite(state_, caption, LogLevel::Detail, 0);
         QFont f = bar->font();
         f.setPointSizeF(captionFontSize(static_cast<int>(caption.size())));
         bar->setFont(f);
@@ -145,18 +151,18 @@ void QMatch::load()
     PlacedBar[5] = -1;
     AnswerBar[5] = 5;
     for (int i = 0; i < 5; ++i)
-        Label2[static_cast<std::size_t>(i)]->setText(qs(QuestionText(
-            state_, 4, state_.QuestionItems[static_cast<std::size_t>(i)], state_.CurrentQuestionType)));
+        at(Label2, i)->setText(
+            qs(QuestionText(state_, 4, at(state_.QuestionItems, i), state_.CurrentQuestionType)));
     // Twenty passes over boxes 0..3 only: the bottom box keeps bar 4's description.
     for (int pass = 0; pass < 20; ++pass) {
         const int r = state_.rng.draw(4);
         if (r > 0) {
-            QLabel* a = Label2[static_cast<std::size_t>(r)];
-            QLabel* b = Label2[static_cast<std::size_t>(r - 1)];
+            QLabel* a = at(Label2, r);
+            QLabel* b = at(Label2, r - 1);
             const QString t = a->text();
             a->setText(b->text());
             b->setText(t);
-            std::swap(AnswerBar[static_cast<std::size_t>(r)], AnswerBar[static_cast<std::size_t>(r - 1)]);
+            std::swap(at(AnswerBar, r), at(AnswerBar, r - 1));
         }
     }
     loaded_ = true;
@@ -167,18 +173,18 @@ void QMatch::Btn1_MouseDown(int i, QPoint hotSpot)
 {
     Label4->setText(QString::number(i) + " mousedown");
     SelectedBar = int16_t(i);
-    drag_->begin(Btn1[static_cast<std::size_t>(i)], true, hotSpot);
+    drag_->begin(at(Btn1, i), true, hotSpot);
 }
 
 // A click, by the mouse or by Space on a focused bar: the drag goes on with the button up
 // until the next click.
 void QMatch::Btn1_Click(int i)
 {
-    QPushButton* bar = Btn1[static_cast<std::size_t>(i)];
+    QPushButton* bar = at(Btn1, i);
     Label4->setText(QString::number(i) + " click");
     SelectedBar = int16_t(i);
     drag_->begin(bar, false, bar->rect().center());
-    PlaySound(state_, 1);
+    PlaySound(state_, Sound::Pick);
 }
 
 void QMatch::Label2_DragDrop(int k)
@@ -186,47 +192,17 @@ void QMatch::Label2_DragDrop(int k)
     if (SelectedBar < 0 || SelectedBar > 4 || k < 0 || k > 4)
         return;
     drag_->cancel();
-    QPushButton* bar = Btn1[static_cast<std::size_t>(SelectedBar)];
-    bar->move(bar->x(), Label2[static_cast<std::size_t>(k)]->y());
+    QPushButton* bar = at(Btn1, SelectedBar);
+    bar->move(bar->x(), at(Label2, k)->y());
     bar->raise();
-    PlacedBar[static_cast<std::size_t>(k)] = SelectedBar;
-    PlaySound(state_, 2);
+    at(PlacedBar, k) = SelectedBar;
+    PlaySound(state_, Sound::Drop);
 }
 
 void QMatch::Command1_Click()
 {
     drag_->cancel();
-    const int type = state_.CurrentQuestionType;
-    std::string text;
-    int count = 0;
-    for (int k = 0; k < 5; ++k) {
-        const int placed = PlacedBar[static_cast<std::size_t>(k)];
-        if (placed == AnswerBar[static_cast<std::size_t>(k)]) {
-            AdjustUsage(state_, state_.QuestionItems[static_cast<std::size_t>(placed)], 4);
-            ++count;
-        } else if (placed >= 0) {
-            const int item = state_.QuestionItems[static_cast<std::size_t>(placed)];
-            AdjustUsage(state_, item, -1);
-            const std::string line =
-                QuestionText(state_, 2, item, 0) + " = " + QuestionText(state_, 4, item, type);
-            text += state_.NL + line;
-            LogWrite(state_, line, 2, 0);
-        }
-    }
-    AddScore(state_, count * 5, 25, 0);
-    text += state_.NL + "*** Scored " + std::to_string(count * 5) + " of 25";
-    if (count == 5) {
-        text = "*** All correct!";
-        PlaySound(state_, 5);
-        LogWrite(state_, " *** All correct!", 2, 0);
-    } else {
-        PlaySound(state_, 8);
-    }
-    ShowScor score(state_, this);
-    score.setResultText(text);
-    score.Label1->setText("Results for Matching " + qs(CurrentTypeName(state_)));
-    score.scoreCaption();
-    score.exec();
+    showResult(state_, this, ScoreMatching(state_, kDescriptionMatching, PlacedBar, AnswerBar));
     done(QDialog::Accepted);
 }
 

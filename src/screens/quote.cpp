@@ -5,8 +5,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "data/checkedindex.h"
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
+#include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 
@@ -15,15 +17,12 @@ namespace bellarune {
 Quote::Quote(GameState& state, QWidget* parent) : ChoiceScreen(state, parent)
 {
     setObjectName("quote");
-    Text1 = new QPlainTextEdit(Frame1);
-    Text1->setObjectName("Text1");
-    Text1->setAccessibleName("Text1");
+    QFont italic = designFont("Times New Roman", 15.75, true);
+    italic.setItalic(true);
+    Text1 = makeWidget<QPlainTextEdit>(Frame1, {.name = "Text1", .accessible = "Text1", .font = italic});
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont f = designFont("Times New Roman", 15.75, true);
-    f.setItalic(true);
-    Text1->setFont(f);
     // A text box's own white: the panel's green is not passed on to it.
     QPalette white = Text1->palette();
     white.setColor(QPalette::Base, Qt::white);
@@ -36,7 +35,7 @@ Quote::Quote(GameState& state, QWidget* parent) : ChoiceScreen(state, parent)
     setGeometryTwips(Label1, 240, 2760, 3345, 2040);
     const int tops[5] = {2640, 3360, 4080, 4800, 5520};
     for (int i = 0; i < 5; ++i)
-        setGeometryTwips(choice[static_cast<std::size_t>(i)], 4560, tops[i], 3495, 615);
+        setGeometryTwips(at(choice, i), 4560, tops[i], 3495, 615);
     setGeometryTwips(cmdhelp, 360, 5760, 1095, 375);
     setGeometryTwips(Command1, 1800, 5760, 975, 375);
     load();

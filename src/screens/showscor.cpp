@@ -10,6 +10,8 @@
 #include <QStyleHints>
 
 #include "engine/gamestate.h"
+#include "engine/scoring.h"
+#include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 
@@ -20,31 +22,25 @@ ShowScor::ShowScor(GameState& state, QWidget* parent) : QDialog(parent), state_(
     setObjectName("showscor");
     setWindowTitle("Score");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName("Frame1");
+    const QFont text = designFont("MS Sans Serif", 9.75, true);
+    Frame1 = makeWidget<QFrame>(this, {.name = "Frame1", .twips = QRect(120, 120, 7215, 4935)});
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Label1 = new QLabel(Frame1);
-    Label1->setObjectName("Label1");
+    Label1 = makeWidget<QLabel>(Frame1, {.name = "Label1",
+                                         .twips = QRect(120, 240, 6975, 855),
+                                         .font = designFont("MS Sans Serif", 13.5, true)});
     Label1->setWordWrap(true);
-    Label1->setFont(designFont("MS Sans Serif", 13.5, true));
-    Text1 = new QPlainTextEdit(Frame1);
-    Text1->setObjectName("Text1");
+    Text1 = makeWidget<QPlainTextEdit>(
+        Frame1, {.name = "Text1", .twips = QRect(120, 1080, 6855, 2655), .font = text});
     Text1->setReadOnly(true);
-    Text1->setFont(designFont("MS Sans Serif", 9.75, true));
-    Command1 = new QPushButton("ok", Frame1);
-    Command1->setObjectName("Command1");
-    Command1->setToolTip("Click here when  ready to proceed");
+    Command1 = makeWidget<QPushButton>(Frame1, {.name = "Command1",
+                                                .caption = "ok",
+                                                .tip = "Click here when  ready to proceed",
+                                                .twips = QRect(120, 3960, 1215, 615)});
     Command1->setDefault(true);
-    Label2 = new QLabel(Frame1);
-    Label2->setObjectName("Label2");
-    Label2->setFont(designFont("MS Sans Serif", 9.75, true));
+    Label2 =
+        makeWidget<QLabel>(Frame1, {.name = "Label2", .twips = QRect(1680, 3960, 5295, 615), .font = text});
     Label2->setWordWrap(true);
 
-    setGeometryTwips(Frame1, 120, 120, 7215, 4935);
-    setGeometryTwips(Label1, 120, 240, 6975, 855);
-    setGeometryTwips(Text1, 120, 1080, 6855, 2655);
-    setGeometryTwips(Command1, 120, 3960, 1215, 615);
-    setGeometryTwips(Label2, 1680, 3960, 5295, 615);
     resize(twipsToPx(7455), twipsToPx(5175));
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -79,7 +75,7 @@ bool ShowScor::eventFilter(QObject* watched, QEvent* event)
 
 void ShowScor::scoreCaption()
 {
-    const PlayerRecord& p = state_.Players[static_cast<std::size_t>(state_.CurrentPlayer)];
+    const PlayerRecord& p = state_.player();
     Label2->setText(QString("Current score: %1 of %2  (%3%)").arg(p.Score).arg(p.Possible).arg(p.Percent));
 }
 
@@ -104,6 +100,19 @@ void ShowScor::resizeEvent(QResizeEvent* event)
         Text1->move(twipsToPx(pxToTwips(Frame1->x()) + 100), Text1->y());
         Text1->resize(twipsToPx(pxToTwips(Frame1->width()) - 400), Text1->height());
     }
+}
+
+void showResult(GameState& state, QWidget* parent, const AnswerResult& result)
+{
+    if (result.sound)
+        PlaySound(state, *result.sound);
+    if (!result.showScore)
+        return;
+    ShowScor score(state, parent);
+    score.setResultText(result.text);
+    score.Label1->setText(qs(result.title));
+    score.scoreCaption();
+    score.exec();
 }
 
 }  // namespace bellarune

@@ -11,6 +11,7 @@ class QFrame;
 namespace bellarune {
 
 struct GameState;
+struct AnswerResult;
 
 // The score window shown after every question: the question type, the result text
 // and the running score.
@@ -41,5 +42,9 @@ private:
     QPoint pressAt_;
     QElapsedTimer opened_;
 };
+
+// Shows what the rule of an answer decided: plays its sound, then, when it has a score
+// window, fills it and shows it modally over parent.
+void showResult(GameState& state, QWidget* parent, const AnswerResult& result);
 
 }  // namespace bellarune

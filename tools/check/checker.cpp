@@ -309,7 +309,7 @@ CheckReport check(const std::string& source, const std::string& pictureDir, Load
         auto s = std::make_unique<GameState>();
         s->names.InitTables();
         CollectingNotifier notifier;
-        s->notifier = &notifier;
+        s->notifier = notifier;
         std::string raw;
         rep.loaded = load(s->table, notifier, raw);
         if (!rep.loaded) {

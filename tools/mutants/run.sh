@@ -35,6 +35,7 @@ PY
     result="caught"; caught=$((caught + 1))
   fi
   mv "$file.unmutated" "$file"
+  touch "$file"  # newer than the mutant's objects, so the next build puts the original back
   printf '%-7s %2d %s: %s\n' "$result" "$n" "$file" "$why"
 done < "$faults"
 cmake --build build-mutants -j"$(nproc)" >/dev/null 2>&1
