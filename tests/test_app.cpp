@@ -17,7 +17,7 @@ using namespace bellarune::test;
 struct ProbeSound : SoundPlayer {
     using SoundPlayer::SoundPlayer;
     std::function<void(const std::string&)> probe;
-    bool play(const std::string& file) override { return probe(file), SoundPlayer::play(file); }
+    bool play(const std::string& file, int n) override { return probe(file), SoundPlayer::play(file, n); }
 };
 
 class TestApp : public QObject {

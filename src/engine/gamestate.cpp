@@ -38,15 +38,23 @@ void PlaySound(GameState& state, int n)
     if (state.settings.SoundOn == 0 || n < 0 || n > 9 || !state.sound)
         return;
     const std::string& file = state.SoundFiles[static_cast<std::size_t>(n)];
-    if (file.empty() || !state.sound->play(file))
+    if (file.empty() || !state.sound->play(file, n))
         state.settings.SoundOn = 0;  // no further sound is tried this run
 }
 
 bool SaveSettings(GameState& state)
 {
     // A settings file that cannot be written (read-only directory) is not worth a
-    // message at every resize: the game goes on with the values in memory.
-    return SaveSettings(state.SettingsFileName, state.settings, nullptr);
+    // message at every resize: the game goes on with the values in memory. One the owner
+    // made read-only is left alone, and said so once.
+    if (SaveSettings(state.SettingsFileName, state.settings, nullptr, state.files))
+        return true;
+    if (!state.SettingsReadOnlyTold && isReadOnlyFile(state.SettingsFileName)) {
+        state.SettingsReadOnlyTold = true;
+        state.message(state.SettingsFileName + " is read-only, so it was not replaced." + state.NL +
+                      "The settings and window sizes of this game are not saved.");
+    }
+    return false;
 }
 
 int16_t Clamp(int value, int low, int high)

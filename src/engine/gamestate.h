@@ -17,8 +17,9 @@ namespace bellarune {
 class SoundOutput {
 public:
     virtual ~SoundOutput() = default;
-    // Starts the file asynchronously, cutting off the sound playing; false when it cannot be played.
-    virtual bool play(const std::string& file) = 0;
+    // Starts the file of sound `number` asynchronously, cutting off the sound playing; false
+    // when it cannot be played.
+    virtual bool play(const std::string& file, int number) = 0;
 };
 
 struct PlayerRecord {
@@ -57,6 +58,10 @@ struct GameState {
     RandomGenerator rng;
     Notifier* notifier = nullptr;
     SoundOutput* sound = nullptr;
+    // The platform's fsync and chown for the game's files (none: written whole, not synced).
+    FileSystemCalls* files = nullptr;
+    // Set once the owner has been told that a read-only zel.INI is not saved.
+    bool SettingsReadOnlyTold = false;
     // Shows a text file of the program directory in the text viewer (file, window style).
     std::function<void(const std::string&, int)> showText;
 

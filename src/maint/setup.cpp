@@ -10,6 +10,7 @@
 #include "engine/gamestate.h"
 #include "maint/numberbox.h"
 #include "maint/zeledit.h"
+#include "platform/latin1text.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 
