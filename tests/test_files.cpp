@@ -200,6 +200,9 @@ private slots:
         QVERIFY(ReadItemFile("zel.dat", ts.state.table, ts.notifier));
         ts.state.table.DataFileName = "zel.dat";
         ZelEdit form(ts.state);
+        // 0x93, 0x94 and 0x96 show as Windows-1252's quotes and dash; the unused 0x81 stays itself.
+        QCOMPARE(form.txtNickname->text(),
+                 QString::fromUtf16(u"Old\u00a0Pete \u201cquoted\u201d \u2013 \u0081 \u00e9"));
         form.txtNickname->end(false), form.txtNickname->insert(pasted);  // both lose: told once
         form.txtDesc->moveCursor(QTextCursor::End), form.txtDesc->insertPlainText(pasted);
         QCoreApplication::processEvents();
@@ -226,6 +229,8 @@ private slots:
             << QByteArray("2 3 0 7") << 1 << 2 << 3 << 2;
         QTest::newRow("difficulties 50 to 99 are 9 to 9, a log level of -3 is 0")
             << QByteArray("50 99 4 -3") << 4 << 9 << 9 << 0;
+        QTest::newRow("a minimum of 8 above a maximum of 3 is 3")
+            << QByteArray("8 3 5 1") << 5 << 3 << 3 << 1;
         QTest::newRow("difficulties -32762 are 1 to 1, and 5.0 questions 5")
             << QByteArray("-32762 -32762 5.0 1") << 5 << 1 << 1 << 1;
     }
@@ -296,8 +301,10 @@ private slots:
         TextWindow* w = TextWindow::open(dir.file("zelhelp.txt"), 1);
         QTEST(shown.section('\n', 0, 0), "said");
         QVERIFY(w->Text1->isReadOnly() && !w->cmdSave->isEnabled());
-        onNextModal([&](QWidget* box) { box->close(); });
+        shown.clear();
+        onNextModal([&](QWidget* box) { shown = qobject_cast<QMessageBox*>(box)->text(), box->close(); });
         QVERIFY(!w->save());
+        QTEST(shown.section('\n', 0, 0), "said");
         QCOMPARE(QFileInfo(dir.file("zelhelp.txt")).isSymLink(), how == "link");
         w->close();
     }
@@ -314,6 +321,19 @@ private slots:
         PlaySound(ts.state, 7);
         QCOMPARE(ts.notifier.messages, std::vector<std::string>{"Input/output error\r\nshared.wav 7"});
         QCOMPARE(ts.state.settings.SoundOn, int16_t(1));
+    }
+
+    // A zel.INI the owner made read-only is left alone, and said so once in the run.
+    void readOnlySettings()
+    {
+        ProgramDir dir;
+        dir.write("zel.INI", "old"), ::chmod(qPrintable(dir.file("zel.INI")), 0444);
+        TestState ts;
+        QVERIFY(!SaveSettings(ts.state) && !SaveSettings(ts.state));
+        QCOMPARE(ts.notifier.messages,
+                 std::vector<std::string>{"zel.INI is read-only, so it was not replaced.\r\n"
+                                          "The settings and window sizes of this game are not saved."});
+        QCOMPARE(dir.read("zel.INI"), std::string("old"));
     }
 };
 
