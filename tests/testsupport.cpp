@@ -140,8 +140,8 @@ ItemRecord event(const std::string& name, int16_t itemType, int16_t year1, const
 void writeItemPictures(const ProgramDir& dir, const GameState& state)
 {
     for (int i = 1; i <= state.table.ItemCount; ++i)
-        if (!state.item(i).ImageFile.empty())
-            dir.write(qs(state.item(i).ImageFile), "");
+        if (const QString name = qs(state.item(i).ImageFile); !name.isEmpty() && !dir.exists(name))
+            dir.writePicture(name);
 }
 
 void setItems(GameState& state, const std::vector<ItemRecord>& items)

@@ -110,7 +110,7 @@ enum Fixture : int16_t {
 };
 const std::vector<ItemRecord>& fixtureItems();
 void loadFixture(GameState& state);
-// An (empty) file for every ImageFile of the table, so the portrait types find their pictures.
+// A picture for every ImageFile of the table that is missing, so the portrait types find theirs.
 void writeItemPictures(const ProgramDir& dir, const GameState& state);
 
 // Uniform numbers that make the generator's draws land where a test wants them:
