@@ -105,7 +105,7 @@ bool TextWindow::save()
         QMessageBox::warning(this, "Bellarune Game", unreadText());
         return false;
     }
-    QString text = Text1->toPlainText();
+    QString text = storableText(Text1->toPlainText());
     if (crlf_)
         text.replace('\n', QStringLiteral("\r\n"));
     std::string error;
