@@ -318,6 +318,34 @@ private slots:
         w->close();
     }
 
+    // The text window saves every byte it read as the same byte.
+    void textWindowSaves_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("nothing typed: a no-break space and Windows-1252 quotes as they were")
+            << ""
+            << QByteArray(
+                   "a\xa0\x93"
+                   "b\x94\r\nc\r\n");
+        QTest::newRow("a hyphen the file cannot hold is saved as -") << "\u2010"
+                                                                     << QByteArray(
+                                                                            "-a\xa0\x93"
+                                                                            "b\x94\r\nc\r\n");
+    }
+    void textWindowSaves()
+    {
+        QFETCH(QString, typed);
+        ProgramDir dir;
+        dir.write("zelhelp.txt",
+                  "a\xa0\x93"
+                  "b\x94\r\nc\r\n");
+        TextWindow w(dir.file("zelhelp.txt"));
+        w.Text1->insertPlainText(typed);
+        QVERIFY(w.save());
+        QTEST(QByteArray::fromStdString(dir.read("zelhelp.txt")), "saved");
+    }
+
     // A sound file read with an error: the message names the sound played, and the sound stays on.
     void soundFileReadError()
     {

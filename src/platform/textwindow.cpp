@@ -105,7 +105,10 @@ bool TextWindow::save()
         QMessageBox::warning(this, "Bellarune Game", unreadText());
         return false;
     }
-    QString text = storableText(Text1->toPlainText());
+    // The raw text keeps a no-break space, which the plain text would save as a blank.
+    QString text = Text1->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, '\n').replace(QChar::LineSeparator, '\n');
+    text = storableText(text);
     if (crlf_)
         text.replace('\n', QStringLiteral("\r\n"));
     std::string error;
