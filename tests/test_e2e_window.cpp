@@ -77,6 +77,7 @@ struct Game {
                 .arg(questions);
         ini += QString("0\r\n").repeated(type) + "-1\r\n" + QString("0\r\n").repeated(16 - type);
         dir.copyGame();
+        writeItemPictures(dir, ts.state);
         dir.write("zel.dat", FormatItemFile(ts.state.table));
         dir.write("zel.INI", ini.toStdString());
         dir.write("zelquiz.log", "from an earlier run\r\n");

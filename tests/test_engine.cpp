@@ -87,6 +87,7 @@ class TestEngine : public QObject {
 private slots:
     void questionTypesTextsAndPicker()
     {
+        ProgramDir dir;
         TestState ts;
         GameState& s = ts.state;
         loadFixture(s);
@@ -118,6 +119,7 @@ private slots:
         std::vector<ItemRecord> items = fixtureItems();
         items.insert(items.end(), kExtra.begin(), kExtra.end());
         setItems(s, items);
+        writeItemPictures(dir, s);
         // Whether a pick for the slot takes the candidate drawn first (and adds 10 in slot 0, 1 in the
         // others).
         auto takes = [&](int type, int slot, int candidate) {

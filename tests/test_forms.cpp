@@ -254,6 +254,7 @@ private slots:
             ProgramDir dir;
             TestState ts;
             loadFixture(ts.state);
+            writeItemPictures(dir, ts.state);
             QStringList found{name + " not shown"};
             const auto check = [&](QWidget* w) { found = differences(w, {first, last}), w->close(); };
             if (first->l != na) {

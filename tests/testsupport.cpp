@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include "engine/gamedriver.h"
+#include "platform/latin1text.h"
 #include "screens/questionscreens.h"
 #include "screens/showscor.h"
 
@@ -134,6 +135,13 @@ ItemRecord event(const std::string& name, int16_t itemType, int16_t year1, const
     ItemRecord r = person(name, year1, year1, description, itemType);
     r.DateText = dateText;
     return r;
+}
+
+void writeItemPictures(const ProgramDir& dir, const GameState& state)
+{
+    for (int i = 1; i <= state.table.ItemCount; ++i)
+        if (const QString name = qs(state.item(i).ImageFile); !name.isEmpty() && !dir.exists(name))
+            dir.writePicture(name);
 }
 
 void setItems(GameState& state, const std::vector<ItemRecord>& items)

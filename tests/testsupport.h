@@ -35,7 +35,7 @@ public:
 // Records what was played. TestState names sound n "snd<n>.wav", so sounds() gives the numbers.
 class FakeSound : public SoundOutput {
 public:
-    bool play(const std::string& file) override
+    bool play(const std::string& file, int) override
     {
         played.push_back(file);
         return !failAll;
@@ -110,6 +110,8 @@ enum Fixture : int16_t {
 };
 const std::vector<ItemRecord>& fixtureItems();
 void loadFixture(GameState& state);
+// A picture for every ImageFile of the table that is missing, so the portrait types find theirs.
+void writeItemPictures(const ProgramDir& dir, const GameState& state);
 
 // Uniform numbers that make the generator's draws land where a test wants them:
 // item k of n in a pick, value v of 0..n-1 (a right slot, a shuffle step), question type t.

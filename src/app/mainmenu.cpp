@@ -10,6 +10,7 @@
 #include "engine/gamedriver.h"
 #include "engine/quizlog.h"
 #include "maint/setup.h"
+#include "platform/latin1text.h"
 #include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
@@ -65,8 +66,17 @@ MainMenu::MainMenu(GameState& state, const QString& programDir, QWidget* parent)
     load(programDir);
 }
 
+MainMenu::~MainMenu()
+{
+    if (state_.files == &files_)
+        state_.files = nullptr;
+}
+
 void MainMenu::load(const QString& programDir)
 {
+    // The game's files are written durably from here on (the state may bring its own calls).
+    if (!state_.files)
+        state_.files = &files_;
     CenterOnScreen(this);
     setWindowTitle("Bellarune Game");
     state_.SquarePictures = 1;

@@ -170,7 +170,8 @@ std::string FormatItemFile(const ItemTable& table)
     return out;
 }
 
-bool WriteItemFile(const std::string& path, const ItemTable& table, Notifier& notifier)
+bool WriteItemFile(const std::string& path, const ItemTable& table, Notifier& notifier,
+                   FileSystemCalls* calls)
 {
     if (table.LoadFailed) {
         notifier.showMessage("The item file " + path +
@@ -179,7 +180,7 @@ bool WriteItemFile(const std::string& path, const ItemTable& table, Notifier& no
         return false;
     }
     std::string error;
-    if (!writeFileAtomically(path, FormatItemFile(table), error)) {
+    if (!writeFileAtomically(path, FormatItemFile(table), error, calls)) {
         notifier.showMessage(error);
         return false;
     }

@@ -9,6 +9,7 @@
 namespace bellarune {
 
 class Notifier;
+class FileSystemCalls;
 
 // The item table: slots 0..400, items at 1..ItemCount; slot 0 stays empty.
 struct ItemTable {
@@ -28,8 +29,10 @@ bool ReadItemFile(const std::string& path, ItemTable& table, Notifier& notifier)
 // The same for the text of a data file.
 bool ParseItemData(std::string_view data, ItemTable& table, Notifier& notifier);
 
-// Writes Items 1..ItemCount to path, replacing it whole. Reports a fault and returns false.
-bool WriteItemFile(const std::string& path, const ItemTable& table, Notifier& notifier);
+// Writes Items 1..ItemCount to path, replacing it whole (see writeFileAtomically). Reports a
+// fault and returns false.
+bool WriteItemFile(const std::string& path, const ItemTable& table, Notifier& notifier,
+                   FileSystemCalls* calls = nullptr);
 
 // The file text for the table (what WriteItemFile writes).
 std::string FormatItemFile(const ItemTable& table);

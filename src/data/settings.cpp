@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -69,6 +70,27 @@ void readNum(const std::vector<std::string>& values, std::size_t i, T& target, l
 constexpr long kMin16 = -32768, kMax16 = 32767;
 constexpr long kMin32 = -2147483647L - 1, kMax32 = 2147483647L;
 
+// A hand-edited file may hold what setup never writes: the values are taken into the ranges
+// setup allows (1 to 10 questions, difficulties 1 to 9 with the minimum not above the maximum,
+// log level 0 to 2), and window memory into states and sizes a window can have. The screen's
+// own limit on a size is applied when the window is placed.
+void keepInRange(Settings& s)
+{
+    auto clamp16 = [](int16_t& v, int low, int high) {
+        v = static_cast<int16_t>(std::clamp<int>(v, low, high));
+    };
+    clamp16(s.QuestionsPerGame, 1, 10);
+    clamp16(s.MaxDifficulty, 1, 9);
+    clamp16(s.MinDifficulty, 1, s.MaxDifficulty);
+    clamp16(s.LogLevel, 0, 2);
+    for (WindowMemoryRecord& r : s.WindowMemory) {
+        if (r.WindowState < 0 || r.WindowState > 2)
+            r.WindowState = 0;
+        clamp16(r.Height, 0, kMax16);
+        clamp16(r.Width, 0, kMax16);
+    }
+}
+
 }  // namespace
 
 Settings::Settings()
@@ -89,7 +111,7 @@ bool LoadSettings(const std::string& path, Settings& s)
 
 bool ParseSettings(const std::string& data, Settings& s)
 {
-    std::vector<std::string> lines = splitLines(data);
+    std::vector<std::string> lines = splitLines(data.starts_with("\xEF\xBB\xBF") ? data.substr(3) : data);
     auto values = [&](std::size_t line) {
         return line < lines.size() ? splitValues(lines[line]) : std::vector<std::string>{};
     };
@@ -126,6 +148,7 @@ bool ParseSettings(const std::string& data, Settings& s)
     }
     for (int c = 0; c <= 16; ++c)
         readNum(values(11 + c), 0, s.CategoryEnabled[c], kMin16, kMax16);
+    keepInRange(s);
     return lines.size() >= 28;
 }
 
@@ -153,10 +176,10 @@ std::string FormatSettings(const Settings& s)
     return o.str();
 }
 
-bool WriteSettingsFile(const std::string& path, const Settings& s, Notifier* notifier)
+bool WriteSettingsFile(const std::string& path, const Settings& s, Notifier* notifier, FileSystemCalls* calls)
 {
     std::string error;
-    if (writeFileAtomically(path, FormatSettings(s), error))
+    if (writeFileAtomically(path, FormatSettings(s), error, calls))
         return true;
     if (notifier)
         notifier->showMessage(error);

@@ -6,6 +6,7 @@
 namespace bellarune {
 
 class Notifier;
+class FileSystemCalls;
 
 // One screen's remembered window: state code (0 normal, 1 minimised, 2 maximised),
 // back colour (red + green*256 + blue*65536) and outer size in twips.
@@ -47,7 +48,8 @@ bool ParseSettings(const std::string& data, Settings& settings);
 
 // Writes the settings file whole (through a temporary file). Reports a fault through the
 // notifier when one is given, and returns false.
-bool WriteSettingsFile(const std::string& path, const Settings& settings, Notifier* notifier);
+bool WriteSettingsFile(const std::string& path, const Settings& settings, Notifier* notifier,
+                       FileSystemCalls* calls = nullptr);
 
 std::string FormatSettings(const Settings& settings);
 

@@ -99,13 +99,31 @@ ValueReader::IntResult ValueReader::toInt(std::string_view text, long low, long 
     if (b == e)
         return {IntStatus::Mismatch, 0};
     long v = 0;
-    for (std::size_t i = b; i < e; ++i) {
+    std::size_t i = b;
+    for (; i < e && text[i] != '.'; ++i) {
         char c = text[i];
         if (c < '0' || c > '9')
             return {IntStatus::Mismatch, 0};
         v = v * 10 + (c - '0');
         if (v > 100000000000L)  // far past any field, and no overflow of long
             return {IntStatus::Overflow, 0};
+    }
+    if (i < e) {
+        // A number with a decimal point ("1800.0") converts as numbers do into a whole-number
+        // field: to the nearest whole number, a half to the even one.
+        const std::string_view fraction = text.substr(i + 1, e - i - 1);
+        if (i == b && fraction.empty())
+            return {IntStatus::Mismatch, 0};
+        for (char c : fraction)
+            if (c < '0' || c > '9')
+                return {IntStatus::Mismatch, 0};
+        const bool overHalf =
+            !fraction.empty() &&
+            (fraction[0] > '5' ||
+             (fraction[0] == '5' && fraction.find_first_not_of('0', 1) != std::string_view::npos));
+        const bool half = !fraction.empty() && fraction[0] == '5' && !overHalf;
+        if (overHalf || (half && v % 2 == 1))
+            ++v;
     }
     if (neg)
         v = -v;

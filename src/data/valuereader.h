@@ -20,7 +20,9 @@ public:
         long value = 0;
     };
 
-    explicit ValueReader(std::string_view data) : data_(data) {}
+    // A UTF-8 byte-order mark at the start (a file saved by a Windows editor) is not a value.
+    explicit ValueReader(std::string_view data) : data_(data.substr(data.starts_with("\xEF\xBB\xBF") ? 3 : 0))
+    {}
 
     // True when only blanks and line ends are left.
     bool atEnd() const;
@@ -28,7 +30,8 @@ public:
     bool next(Value& value);
 
     // Converts a value's text to a whole number in [low, high]. Blanks around it are
-    // ignored and an empty text counts as 0.
+    // ignored, an empty text counts as 0, and a decimal fraction rounds to the nearest
+    // whole number (a half to the even one: 2.5 gives 2, 3.5 gives 4).
     static IntResult toInt(std::string_view text, long low, long high);
 
 private:

@@ -37,15 +37,23 @@ void PlaySound(GameState& state, Sound sound)
     if (state.settings.SoundOn == 0)
         return;
     const std::string& file = state.SoundFiles.at(static_cast<std::size_t>(sound));
-    if (file.empty() || !state.sound.get().play(file))
+    if (file.empty() || !state.sound.get().play(file, static_cast<int>(sound)))
         state.settings.SoundOn = 0;  // no further sound is tried this run
 }
 
 bool SaveSettings(GameState& state)
 {
     // A settings file that cannot be written (read-only directory) is not worth a
-    // message at every resize: the game goes on with the values in memory.
-    return WriteSettingsFile(state.SettingsFileName, state.settings, nullptr);
+    // message at every resize: the game goes on with the values in memory. One the owner
+    // made read-only is left alone, and said so once.
+    if (WriteSettingsFile(state.SettingsFileName, state.settings, nullptr, state.files))
+        return true;
+    if (!state.SettingsReadOnlyTold && isReadOnlyFile(state.SettingsFileName)) {
+        state.SettingsReadOnlyTold = true;
+        state.message(state.SettingsFileName + " is read-only, so it was not replaced." + state.NL +
+                      "The settings and window sizes of this game are not saved.");
+    }
+    return false;
 }
 
 int16_t Clamp(int value, int low, int high)

@@ -19,14 +19,15 @@ namespace bellarune {
 class SoundOutput {
 public:
     virtual ~SoundOutput() = default;
-    // Starts the file asynchronously, cutting off the sound playing; false when it cannot be played.
-    virtual bool play(const std::string& file) = 0;
+    // Starts the file of sound `number` asynchronously, cutting off the sound playing; false
+    // when it cannot be played.
+    virtual bool play(const std::string& file, int number) = 0;
 };
 
 // Plays nothing, successfully; the sound output of a state that has no speakers to use.
 class NullSound : public SoundOutput {
 public:
-    bool play(const std::string&) override { return true; }
+    bool play(const std::string&, int) override { return true; }
 };
 
 // The nine sounds of the sound list, by the file each plays in the shipped list.
@@ -79,6 +80,10 @@ private:
 public:
     std::reference_wrapper<Notifier> notifier{quietNotifier_};
     std::reference_wrapper<SoundOutput> sound{quietSound_};
+    // The platform's fsync and chown for the game's files (none: written whole, not synced).
+    FileSystemCalls* files = nullptr;
+    // Set once the owner has been told that a read-only zel.INI is not saved.
+    bool SettingsReadOnlyTold = false;
     // Shows a text file of the program directory in the text viewer (file, window style).
     std::function<void(const std::string&, int)> showText;
 

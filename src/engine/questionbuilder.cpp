@@ -1,6 +1,7 @@
 #include "questionbuilder.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "../data/checkedindex.h"
@@ -114,6 +115,16 @@ bool sameDupField(Dup dup, const ItemRecord& a, const ItemRecord& b)
             return a.State == b.State;
     }
     return false;
+}
+
+// The portrait types show the item's own picture: an item whose picture file is not in the
+// program directory would be asked about with an empty box.
+bool pictureThere(const GameState& s, int item, int type)
+{
+    if (type != 15 && type != 16)
+        return true;
+    std::error_code ec;
+    return std::filesystem::is_regular_file(s.item(item).ImageFile, ec);
 }
 
 const std::string& typeName(const GameState& s, int type)
@@ -293,7 +304,9 @@ int16_t PickItem(GameState& s, int slot)
         if (ok) {
             signed char& f = at(fits, n);
             if (f < 0)
-                f = ItemFitsType(s, n, type) && aboveBlank(AnswerText(s, n, type)) ? 1 : 0;
+                f = ItemFitsType(s, n, type) && aboveBlank(AnswerText(s, n, type)) && pictureThere(s, n, type)
+                        ? 1
+                        : 0;
             ok = f == 1;
         }
         if (ok && slot > 0) {

@@ -13,6 +13,7 @@
 #include "engine/quizlog.h"
 #include "maint/numberbox.h"
 #include "maint/zeledit.h"
+#include "platform/latin1text.h"
 #include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"

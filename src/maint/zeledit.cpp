@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QValidator>
+#include <functional>
 #include <limits>
 
 #include "data/atomicfile.h"
@@ -18,6 +20,7 @@
 #include "engine/gamestate.h"
 #include "engine/questionbuilder.h"
 #include "maint/numberbox.h"
+#include "platform/latin1text.h"
 #include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
@@ -32,29 +35,37 @@ QFont defaultFont()
     return designFont("MS Sans Serif", 8.25);
 }
 
-// What the data file can hold, character for character so the cursor stays put: a
-// double quote would end the string early and a line break would split the record.
-QString fieldText(QString text)
+// What the data file can hold: a double quote would end the string early and a line break
+// would split the record; a character beyond the file's 8-bit text becomes its nearest plain
+// one, or '?' (lost is then set).
+QString fieldText(QString text, bool* lost = nullptr)
 {
     for (QChar& c : text) {
         if (c == '"')
             c = '\'';
         else if (c == '\r' || c == '\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             c = ' ';
-        else if (c.unicode() > 0xff)
-            c = '?';  // the file is Latin-1
     }
-    return text;
+    return storableText(text, lost);
 }
 
 class FieldTextValidator : public QValidator {
 public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override
+    FieldTextValidator(QObject* parent, std::function<void()> onLost)
+        : QValidator(parent), onLost_(std::move(onLost))
+    {}
+    State validate(QString& input, int& pos) const override
     {
-        input = fieldText(input);
+        bool lost = false;
+        pos = static_cast<int>(fieldText(input.left(pos)).size());
+        input = fieldText(input, &lost);
+        if (lost)
+            onLost_();
         return Acceptable;
     }
+
+private:
+    std::function<void()> onLost_;
 };
 
 // The number the text starts with, 0 when it starts with none ("7x" gives 7, "x" 0).
@@ -229,7 +240,7 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
                                               .font = sans975});
 
     for (QLineEdit* e : {Text3, Text4, txtCmdr, txtCampaign, txtNickname})
-        e->setValidator(new FieldTextValidator(e));
+        e->setValidator(new FieldTextValidator(e, [this] { charactersLost(); }));
 
     connect(Text1, &QLineEdit::textChanged, this, [this] { yearRule(Text1, &ItemRecord::Year1); });
     connect(Text2, &QLineEdit::textChanged, this, [this] { yearRule(Text2, &ItemRecord::Year2); });
@@ -440,22 +451,39 @@ void ZelEdit::yearRule(NumberBox* box, int16_t ItemRecord::*field)
 void ZelEdit::txtDesc_Change()
 {
     // The description is one line in the file: a typed or pasted line break becomes a
-    // blank in the box itself, so what the owner sees is what gets written.
-    const QString text = txtDesc->toPlainText();
-    const QString clean = fieldText(text);
+    // blank in the box itself, so what the owner sees is what gets written. The raw text
+    // keeps a no-break space, which the plain text would turn into a blank.
+    const QString text = txtDesc->document()->toRawText();
+    bool lost = false;
+    const QString clean = fieldText(text, &lost);
     if (clean != text) {
-        const int pos = txtDesc->textCursor().position();
+        const int pos = static_cast<int>(fieldText(text.left(txtDesc->textCursor().position())).size());
         const QSignalBlocker block(txtDesc);
         txtDesc->setPlainText(clean);
         QTextCursor c = txtDesc->textCursor();
         c.setPosition(std::min<int>(pos, static_cast<int>(clean.size())));
         txtDesc->setTextCursor(c);
     }
+    if (lost)
+        charactersLost();
     ItemRecord* r = editedItem();
     if (!r)
         return;
     r->Description = SanitizeFieldText(ss(clean));
     DataChanged = true;
+}
+
+void ZelEdit::charactersLost()
+{
+    if (toldLost_)
+        return;
+    toldLost_ = true;
+    // After the keystroke or paste has been taken in, not in the middle of it.
+    QTimer::singleShot(0, this, [this] {
+        state_.message(
+            "Some characters cannot be stored in zel.dat: each became the nearest plain "
+            "character, or ? where there is none.");
+    });
 }
 
 void ZelEdit::dif_Change()
@@ -526,7 +554,14 @@ void ZelEdit::Command1_Click()
     if (DataChanged) {
         const std::string file = state_.table.DataFileName.empty() ? "zel.dat" : state_.table.DataFileName;
         // Refuses, with a message, when the file could not be read whole at start-up.
-        WriteItemFile(file, state_.table, state_.notifier);
+        struct Kept : Notifier {
+            std::string text;
+            void showMessage(const std::string& t) override { text += t; }
+            bool askOkCancel(const std::string&, const std::string&) override { return false; }
+        } fault;
+        if (!WriteItemFile(file, state_.table, fault, state_.files))
+            state_.message(fault.text + state_.NL + "The changes were not saved in " + file +
+                           ". They are still held in memory until the game ends.");
     }
     accept();
 }
@@ -537,7 +572,7 @@ void ZelEdit::cmdPrint_Click()
                                            "Store list to file"))
         return;
     std::string error;
-    if (!writeFileAtomically("zel.txt", ItemListText(state_.table), error))
+    if (!writeFileAtomically("zel.txt", ItemListText(state_.table), error, state_.files))
         state_.message(error);
 }
 

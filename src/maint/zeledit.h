@@ -91,6 +91,8 @@ private:
     // Sets a number box the way the program does: its clamp and the editor's rule run.
     void setNumber(NumberBox* box, int value);
     void showPicture(const std::string& file);
+    // Tells the owner, once while the editor is open, that typed text could not be kept whole.
+    void charactersLost();
 
     GameState& state_;
     std::array<int16_t, 401> ItemMap{};
@@ -98,6 +100,7 @@ private:
     int ListCount = 0;
     int16_t keptMaxDifficulty_ = 0;
     bool maxDifficultyHeld_ = false;
+    bool toldLost_ = false;
 };
 
 }  // namespace bellarune

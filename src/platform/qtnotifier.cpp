@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "twips.h"
+#include "latin1text.h"
 
 namespace bellarune {
 

@@ -7,7 +7,7 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-#include "twips.h"
+#include "latin1text.h"
 
 namespace bellarune {
 
@@ -16,9 +16,8 @@ SoundPlayer::SoundPlayer(GameState& state, QObject* parent) : QObject(parent), s
 
 SoundPlayer::~SoundPlayer() = default;
 
-bool SoundPlayer::isPlayableWave(QFile& f)
+bool SoundPlayer::isPlayableWave(const QByteArray& head)
 {
-    const QByteArray head = f.read(64 * 1024);
     if (head.size() < 44 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
         return false;
     // Walk the chunks to the format chunk: PCM (1) or float (3), a sane channel count.
@@ -39,34 +38,45 @@ bool SoundPlayer::isPlayableWave(QFile& f)
     return false;
 }
 
-void SoundPlayer::reportFault(const QString& error, const std::string& file)
+void SoundPlayer::reportFault(const QString& error, const std::string& file, int number)
 {
-    // The number of the sound that names this file (the same file may serve two sounds:
-    // the first is named).
-    std::size_t n = 0;
-    while (n + 1 < state_.SoundFiles.size() && state_.SoundFiles[n] != file)
-        ++n;
-    state_.message(ss(error) + state_.NL + file + " " + std::to_string(n));
+    state_.message(ss(error) + state_.NL + file + " " + std::to_string(number));
 }
 
-bool SoundPlayer::play(const std::string& file)
+bool SoundPlayer::play(const std::string& file, int number)
 {
     const QString path = qs(file);
     QFile f(path);
     if (!f.exists())
         return false;
+    // A file the system will not open or read (no permission, a directory, an I/O error) is a
+    // fault of the installation, not a sound that cannot be played: the sound stays on.
     if (!f.open(QIODevice::ReadOnly)) {
-        reportFault(f.errorString(), file);
-        return true;  // not a failure to play: the sound stays on
+        reportFault(f.errorString(), file, number);
+        return true;
     }
-    if (!isPlayableWave(f))
+    const QByteArray head = f.read(64 * 1024);
+    if (f.error() != QFileDevice::NoError) {
+        reportFault(f.errorString(), file, number);
+        return true;
+    }
+    if (!isPlayableWave(head))
         return false;
-    if (outputsKnown_ < 0)
+    // Asked again after a failure: the player may have plugged in a device before turning the
+    // sound back on.
+    if (outputsKnown_ != 1)
         outputsKnown_ = QMediaDevices::audioOutputs().isEmpty() ? 0 : 1;
     if (outputsKnown_ == 0)
         return false;
 
     QSoundEffect*& effect = effects_[path];
+    if (effect && effect->status() == QSoundEffect::Error) {
+        // A sound that failed keeps its error; after sound is turned on again it is loaded afresh.
+        if (current_ == effect)
+            current_ = nullptr;
+        effect->deleteLater();
+        effect = nullptr;
+    }
     if (!effect) {
         effect = new QSoundEffect(this);
         // QSoundEffect finds a file it cannot decode, or a device it cannot open, only

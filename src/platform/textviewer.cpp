@@ -7,8 +7,8 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include "latin1text.h"
 #include "textwindow.h"
-#include "twips.h"
 
 namespace bellarune {
 

@@ -11,6 +11,8 @@
 #include <QWindow>
 
 #include "data/atomicfile.h"
+#include "latin1text.h"
+#include "posixfilecalls.h"
 #include "twips.h"
 
 namespace bellarune {
@@ -33,11 +35,20 @@ TextWindow::TextWindow(const QString& path, QWidget* parent) : QWidget(parent, Q
     resize(twipsToPx(9000), twipsToPx(6600));
 
     QFile f(path);
-    if (f.open(QIODevice::ReadOnly)) {
-        const QByteArray data = f.readAll();
-        crlf_ = data.contains("\r\n") || !data.contains('\n');
-        // The game's text files are 8-bit Latin-1, like its data file.
-        Text1->setPlainText(displayText(std::string(data.constData(), std::size_t(data.size()))));
+    if (f.exists()) {
+        QByteArray data;
+        if (f.open(QIODevice::ReadOnly))
+            data = f.readAll();
+        if (f.error() == QFileDevice::NoError) {
+            crlf_ = data.contains("\r\n") || !data.contains('\n');
+            // The game's text files are 8-bit text, like its data file.
+            Text1->setPlainText(displayText(std::string(data.constData(), std::size_t(data.size()))));
+        } else {
+            // A file that is there but was not read must never be replaced by an empty text.
+            readError_ = f.errorString();
+            Text1->setReadOnly(true);
+            cmdSave->setEnabled(false);
+        }
     }
     Text1->document()->setModified(false);
 
@@ -70,6 +81,8 @@ TextWindow* TextWindow::open(const QString& path, int windowStyle)
         w->raise();
         w->activateWindow();
     }
+    if (!w->readError_.isEmpty())
+        QMessageBox::warning(w, "Bellarune Game", w->unreadText());
     return w;
 }
 
@@ -84,13 +97,27 @@ bool TextWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+QString TextWindow::unreadText() const
+{
+    return QFileInfo(path_).fileName() + " cannot be read: " + readError_ +
+           "\nIt is not shown, and it is not saved over.";
+}
+
 bool TextWindow::save()
 {
-    QString text = Text1->toPlainText();
+    if (!readError_.isEmpty()) {
+        QMessageBox::warning(this, "Bellarune Game", unreadText());
+        return false;
+    }
+    // The raw text keeps a no-break space, which the plain text would save as a blank.
+    QString text = Text1->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, '\n').replace(QChar::LineSeparator, '\n');
+    text = storableText(text);
     if (crlf_)
         text.replace('\n', QStringLiteral("\r\n"));
     std::string error;
-    if (!writeFileAtomically(QFile::encodeName(path_).toStdString(), ss(text), error)) {
+    PosixFileCalls calls;
+    if (!writeFileAtomically(QFile::encodeName(path_).toStdString(), ss(text), error, &calls)) {
         QMessageBox::warning(this, "Bellarune Game", qs(error) + "\n" + path_);
         return false;
     }

@@ -20,7 +20,10 @@ public:
     static TextWindow* open(const QString& path, int windowStyle);
 
     // Writes the text back to the file, with the line ends it had (CR LF for a new file).
+    // Refuses, with a message, for a file that is there but could not be read.
     bool save();
+    // Why the file could not be read; empty when it was read or is missing.
+    QString readError() const { return readError_; }
 
     QPlainTextEdit* Text1;
     QPushButton* cmdSave;
@@ -32,7 +35,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QString unreadText() const;
+
     QString path_;
+    QString readError_;
     bool crlf_ = true;
 };
 

@@ -71,11 +71,4 @@ void setForeground(QWidget* w, const QColor& c)
     w->setPalette(p);
 }
 
-QString displayText(const std::string& s)
-{
-    QString t = qs(s);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return t;
-}
-
 }  // namespace bellarune

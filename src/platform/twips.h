@@ -6,6 +6,8 @@
 #include <QString>
 #include <string>
 
+#include "latin1text.h"  // the forms that place texts also convert them
+
 class QWidget;
 class QColor;
 
@@ -24,18 +26,5 @@ QFont designFont(const QString& family, double pointSize, bool bold = false);
 // Solid background colour for a form or control.
 void setBackground(QWidget* w, const QColor& c);
 void setForeground(QWidget* w, const QColor& c);
-
-// Texts are 8-bit Latin-1 in the data files; line breaks are CR LF in the program's texts.
-inline QString qs(const std::string& s)
-{
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-inline std::string ss(const QString& s)
-{
-    QByteArray b = s.toLatin1();
-    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
-}
-// For display: CR LF becomes a plain line break.
-QString displayText(const std::string& s);
 
 }  // namespace bellarune

@@ -183,8 +183,12 @@ int outerHeightTwips(const QWidget* form)
 void setOuterSizeTwips(QWidget* form, int width, int height)
 {
     const QSize extra = frameExtra(form);
-    form->resize(std::max(1, twipsToPx(width) - extra.width()),
-                 std::max(1, twipsToPx(height) - extra.height()));
+    QSize outer(twipsToPx(width), twipsToPx(height));
+    // A remembered size the screen cannot hold (a hand-edited zel.INI, a smaller screen since)
+    // would put the window's buttons out of reach: it is cut to the screen's free area.
+    if (const QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen())
+        outer = outer.boundedTo(screen->availableGeometry().size());
+    form->resize(std::max(1, outer.width() - extra.width()), std::max(1, outer.height() - extra.height()));
 }
 
 void CenterOnScreen(QWidget* form)
