@@ -9,6 +9,7 @@
 #include "engine/gamedriver.h"
 #include "engine/quizlog.h"
 #include "maint/setup.h"
+#include "platform/settingssave.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 #include "screens/questionscreens.h"
@@ -103,7 +104,7 @@ void MainMenu::paintEvent(QPaintEvent* event)
 
 void MainMenu::closeEvent(QCloseEvent* event)
 {
-    SaveSettings(state_);
+    SaveSettingsOrTell(state_);
     event->accept();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <set>
 #include <string>
 
 namespace bellarune {
@@ -12,6 +13,19 @@ public:
     virtual void showMessage(const std::string& text) = 0;
     // A message box with OK and Cancel; true for OK.
     virtual bool askOkCancel(const std::string& text, const std::string& title) = 0;
+
+    // Shows text only the first time its topic comes up in this run, for a fault that
+    // would otherwise come back at every resize; true when it was shown.
+    bool showMessageOnce(const std::string& topic, const std::string& text)
+    {
+        if (!told_.insert(topic).second)
+            return false;
+        showMessage(text);
+        return true;
+    }
+
+private:
+    std::set<std::string> told_;
 };
 
 // Drops every message; for code paths that have no one to tell.

@@ -10,6 +10,7 @@
 #include "engine/gamestate.h"
 #include "maint/numberbox.h"
 #include "maint/zeledit.h"
+#include "platform/settingssave.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 
@@ -146,7 +147,7 @@ void Setup::unload()
     s.MaxDifficulty = int16_t(tmaxdif->value());
     for (int i = 1; i <= 16; ++i)
         s.CategoryEnabled[static_cast<std::size_t>(i)] = List1->item(i - 1)->isSelected() ? -1 : 0;
-    SaveSettings(state_);
+    SaveSettingsOrTell(state_);
 }
 
 void Setup::done(int result)

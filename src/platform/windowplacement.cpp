@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "engine/gamestate.h"
+#include "settingssave.h"
 #include "twips.h"
 
 namespace bellarune {
@@ -232,7 +233,7 @@ void RememberWindow(GameState& state, QWidget* form, int slot, int mode)
         rec.BackColor = c.red() + c.green() * 256 + c.blue() * 65536;
         rec.Width = static_cast<int16_t>(std::clamp(outerWidthTwips(form), 0, 32767));
         rec.Height = static_cast<int16_t>(std::clamp(outerHeightTwips(form), 0, 32767));
-        SaveSettings(state);
+        SaveSettingsOrTell(state);
     }
     state.WindowMemoryBusy = false;
 }
