@@ -36,10 +36,13 @@ private slots:
     void options()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, outputStart);
+        QFETCH(QString, dir);
         const CommandLine c = parseCommandLine(QStringList{"bellarune"} + arguments);
-        QCOMPARE(c.exitCode, QFETCH(int, exitCode));
-        QCOMPARE(c.output.left(QFETCH(QString, outputStart).size()), outputStart);
-        QCOMPARE(c.dir, QFETCH(QString, dir));
+        QCOMPARE(c.exitCode, exitCode);
+        QCOMPARE(c.output.left(outputStart.size()), outputStart);
+        QCOMPARE(c.dir, dir);
     }
 
     // The player's directory gets what is missing; the player's own files stay as they are.
