@@ -200,11 +200,13 @@ bool ProgramDirectory::open(const QString& dir, const QString& shippedDir, QStri
         return false;
     }
     // One game per folder: two would overwrite each other's saves. A lock left by a game
-    // that was killed names a process that is gone, and QLockFile takes it over.
-    lock_ = std::make_unique<QLockFile>(path_ + "/" + LockFileName);
-    lock_->setStaleLockTime(0);  // a long game's lock never goes stale by age alone
-    if (!lock_->tryLock(0)) {
-        if (lock_->error() == QLockFile::LockFailedError) {
+    // that was killed names a process that is gone, and QLockFile takes it over. A folder
+    // the player cannot write is played from without a lock: nothing is saved there, so two
+    // games cannot harm each other, and the game says so when it cannot save.
+    if (QFileInfo(path_).isWritable()) {
+        lock_ = std::make_unique<QLockFile>(path_ + "/" + LockFileName);
+        lock_->setStaleLockTime(0);  // a long game's lock never goes stale by age alone
+        if (!lock_->tryLock(0) && lock_->error() == QLockFile::LockFailedError) {
             error = QString(
                         "Bellarune Game is already running from the folder %1.\n"
                         "Go on in that game's window, or close it before you start the game again.\n"
@@ -212,9 +214,6 @@ bool ProgramDirectory::open(const QString& dir, const QString& shippedDir, QStri
                         .arg(path_, LockFileName);
             return false;
         }
-        // A folder the player cannot write: nothing will be saved there, so two games cannot
-        // harm each other; the game starts and says so when it cannot save.
-        lock_.reset();
     }
     return shippedDir.isEmpty() || copyMissingFiles(shippedDir, path_, error);
 }

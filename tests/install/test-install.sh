@@ -99,7 +99,7 @@ stop() { kill $game; wait $game 2>/dev/null || true; game=; }
 refused() {
     "$@" >/dev/null 2>"$T/err.txt" &
     local pid=$! box status=0
-    box=$(timeout 30 xdotool search --sync --onlyvisible --pid $pid --name '^Bellarune Game$' | head -1) ||
+    box=$(timeout 30 xdotool search --all --sync --onlyvisible --pid $pid --name '^Bellarune Game$' | head -1) ||
         { kill $pid; fail "no message window from $*: $(cat "$T/err.txt")"; }
     xdotool windowfocus --sync "$box" key Return
     wait $pid || status=$?
@@ -109,11 +109,11 @@ refused() {
 # The icon on the window: Qt hands the window manager the game's icon (the badge's dusk sky
 # is purple-blue at the top, where the generic icon has no _NET_WM_ICON at all).
 icon_is_ours() {
-    local px
-    px=$(xprop -id "$wid" -notype 32c _NET_WM_ICON | tr -d ' ' | cut -d= -f2 | cut -d, -f3- | head -c 4000)
-    [ -n "$px" ] || fail "the window has no icon"
-    echo "$px" | tr ',' '\n' | awk '{a = int($1 / 16777216); r = int($1 / 65536) % 256; g = int($1 / 256) % 256; b = $1 % 256
-        if (a > 200 && b > r && b > g && r < 120) n++} END {exit n < 20}' || fail "the window's icon is not the game's"
+    xprop -id "$wid" -notype 32c _NET_WM_ICON | sed 's/^[^=]*= *//' | tr ',' '\n' >"$T/icon.txt"
+    # The first icon: width, height, then its pixels as ARGB.
+    awk 'NR == 1 {w = $1} NR == 2 {n = w * $1 + 2} NR > 2 && NR <= n {a = int($1 / 16777216); r = int($1 / 65536) % 256
+        g = int($1 / 256) % 256; b = $1 % 256; if (a > 200 && b > r && b > g && r < 120) sky++}
+        END {exit !(n > 2 && sky >= 64)}' "$T/icon.txt" || fail "the window's icon is not the game's"
 }
 
 echo "== start through the desktop entry: the program stays installed, the files go to the player's directory"
@@ -131,7 +131,7 @@ echo "== a lock left by a killed game does not block"
 play $exec_line
 stop
 (cd "$inst" && sha256sum -- *) | (cd "$H" && sha256sum --quiet -c -) || fail "not everything copied into the player's directory"
-[ -z "$(find "$H" -type f \( -perm /111 -o -name 'bellarune*' -o -name '.*' \))" ] ||
+[ -z "$(find "$H" -type f \( -perm /111 -o -name 'bellarune' -o -name 'bellarune-check' -o -name '.*' \))" ] ||
     fail "a program or a temporary file in the player's directory: $(ls -a "$H" | grep -v -e jpg -e wav)"
 
 echo "== the player's own files survive a reinstall; deleted ones come back"
@@ -164,8 +164,8 @@ if mkdir "$T/full" && mount -t tmpfs -o size=256k tmpfs "$T/full" 2>/dev/null; t
     N=$T/nxhome
     mkdir "$N" && mount -t tmpfs -o size=64m,noexec,mode=755,uid=65534 tmpfs "$N"
     mounts+=("$N")
-    as_player() { setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$N" "$@"; }
-    HOME=$N as_player $exec_line >"$T/game.log" 2>&1 &
+    player=(setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$N")
+    "${player[@]}" $exec_line >"$T/game.log" 2>&1 &
     game=$!
     timeout 30 xdotool search --sync --onlyvisible --name '^Bellarune Game$' >/dev/null ||
         fail "no main menu for a player with a noexec home: $(cat "$T/game.log")"
@@ -176,13 +176,17 @@ if mkdir "$T/full" && mount -t tmpfs -o size=256k tmpfs "$T/full" 2>/dev/null; t
     echo "== a read-only player directory: a message at quit, every file kept"
     chmod -R a-w "$NH"
     (cd "$NH" && sha256sum -- *) >"$T/before.txt"
-    as_player $exec_line >/dev/null 2>"$T/err.txt" &
+    "${player[@]}" $exec_line >/dev/null 2>"$T/err.txt" &
     game=$!
-    wid=$(timeout 30 xdotool search --sync --onlyvisible --pid $game --name '^Bellarune Game$' | head -1) ||
+    wid=$(timeout 30 xdotool search --all --sync --onlyvisible --pid $game --name '^Bellarune Game$' | head -1) ||
         fail "no main menu in a read-only directory: $(cat "$T/err.txt")"
     xdotool mousemove --window "$wid" 328 236 click 1  # Quit
-    box=$(timeout 30 xdotool search --sync --onlyvisible --pid $game --name '^Bellarune Game$' | head -1) ||
-        fail "no message at quit"
+    box=
+    for _ in $(seq 300); do
+        box=$(xdotool search --all --onlyvisible --pid $game --name '^Bellarune Game$' | grep -vx "$wid" | head -1) && break
+        sleep 0.1
+    done
+    [ -n "$box" ] || fail "no message at quit"
     xdotool windowfocus --sync "$box" key Return
     wait $game || fail "the game failed at quit"
     game=
