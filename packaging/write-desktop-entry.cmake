@@ -1,13 +1,13 @@
-# Included by the install script: writes the desktop entry with Exec set to the launcher
-# under the install prefix, quoted the way desktop entries quote a program path.
+# Included by the install script: writes the desktop entry with Exec set to the game under
+# the install prefix (BINDIR: bin or games), quoted the way desktop entries quote a path.
 function(write_desktop_entry template)
   # A relative --prefix is taken from the current directory, as the files themselves are.
-  get_filename_component(launcher "${CMAKE_INSTALL_PREFIX}/bin/bellarune" ABSOLUTE)
-  if(launcher MATCHES "^[A-Za-z0-9_/.+-]+$")
-    set(BELLARUNE_EXEC "${launcher}")
+  get_filename_component(program "${CMAKE_INSTALL_PREFIX}/${BINDIR}/bellarune" ABSOLUTE)
+  if(program MATCHES "^[A-Za-z0-9_/.+-]+$")
+    set(BELLARUNE_EXEC "${program}")
   else()
     # Inside the quotes \ " ` $ are escaped; % is doubled; then the value's own escape doubles \.
-    string(REGEX REPLACE "([\\\\\"`$])" "\\\\\\1" quoted "${launcher}")
+    string(REGEX REPLACE "([\\\\\"`$])" "\\\\\\1" quoted "${program}")
     string(REPLACE "%" "%%" quoted "${quoted}")
     string(REPLACE "\\" "\\\\" quoted "${quoted}")
     set(BELLARUNE_EXEC "\"${quoted}\"")

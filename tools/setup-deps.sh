@@ -4,7 +4,7 @@ set -euo pipefail
 PKGS=(build-essential cmake qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-image-formats-plugins
       libgl1-mesa-dev fonts-liberation xvfb openbox xdotool x11-utils libxcb1-dev libbenchmark-dev clang
       libclang-rt-14-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-      desktop-file-utils appstream dpkg-dev file clang-format)
+      desktop-file-utils appstream dpkg-dev file clang-format lintian)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

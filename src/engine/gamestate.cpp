@@ -1,5 +1,8 @@
 #include "gamestate.h"
 
+#include <cstdio>
+#include <filesystem>
+
 #include "../data/atomicfile.h"
 #include "../data/soundlist.h"
 #include "../data/valuereader.h"
@@ -43,16 +46,33 @@ void PlaySound(GameState& state, Sound sound)
 
 bool SaveSettings(GameState& state)
 {
-    // A settings file that cannot be written (read-only directory) is not worth a
-    // message at every resize: the game goes on with the values in memory. One the owner
-    // made read-only is left alone, and said so once.
-    if (WriteSettingsFile(state.SettingsFileName, state.settings, nullptr, state.files))
+    // Kept instead of shown: the player hears of it once, in the game's own words.
+    struct Reason : Notifier {
+        std::string text;
+        void showMessage(const std::string& t) override { text = t; }
+        bool askOkCancel(const std::string&, const std::string&) override { return false; }
+    } reason;
+    if (WriteSettingsFile(state.SettingsFileName, state.settings, &reason, state.files))
         return true;
-    if (!state.SettingsReadOnlyTold && isReadOnlyFile(state.SettingsFileName)) {
-        state.SettingsReadOnlyTold = true;
-        state.message(state.SettingsFileName + " is read-only, so it was not replaced." + state.NL +
-                      "The settings and window sizes of this game are not saved.");
-    }
+    // Settings are written at every opening and resize of a question screen: telling the
+    // player every time would bury the game in messages, so once per run is enough.
+    if (state.SettingsNotSavedTold)
+        return false;
+    state.SettingsNotSavedTold = true;
+    std::error_code ec;
+    const std::string file = std::filesystem::absolute(state.SettingsFileName, ec).string();
+    std::string why = reason.text;
+    if (why.empty() || why.back() != '.')
+        why += ".";
+    const std::string text = "Your settings could not be saved in " + file + ": " + why + state.NL +
+                             "The game goes on with them, but they will be lost when it ends. To keep "
+                             "them, make sure that folder can be written and its disk has room." +
+                             state.NL + "You will not be told again until the game starts anew.";
+    state.message(text);
+    std::string plain = text;
+    for (std::size_t p = plain.find("\r\n"); p != std::string::npos; p = plain.find("\r\n", p))
+        plain.replace(p, 2, "\n");
+    std::fprintf(stderr, "bellarune: %s\n", plain.c_str());
     return false;
 }
 

@@ -82,8 +82,8 @@ public:
     std::reference_wrapper<SoundOutput> sound{quietSound_};
     // The platform's fsync and chown for the game's files (none: written whole, not synced).
     FileSystemCalls* files = nullptr;
-    // Set once the owner has been told that a read-only zel.INI is not saved.
-    bool SettingsReadOnlyTold = false;
+    // Set once the player has been told that zel.INI could not be saved.
+    bool SettingsNotSavedTold = false;
     // Shows a text file of the program directory in the text viewer (file, window style).
     std::function<void(const std::string&, int)> showText;
 
