@@ -2,6 +2,7 @@
 
 #include "app/mainmenu.h"
 #include "engine/gamestate.h"
+#include "platform/focusring.h"
 #include "platform/qtnotifier.h"
 #include "platform/soundplayer.h"
 #include "platform/textviewer.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     // The forms were designed for an 8-point sans serif wherever no font is named.
     QApplication::setFont(bellarune::designFont("MS Sans Serif", 8.25));
 
+    bellarune::FocusRing focusRing;
     bellarune::GameState state;
     bellarune::QtNotifier notifier;
     bellarune::SoundPlayer sound(state);

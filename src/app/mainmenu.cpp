@@ -20,6 +20,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, 
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
+    b->setAutoDefault(true);  // Enter presses the focused button, as Space does
     if (*tip)
         b->setToolTip(tip);
     return b;
@@ -63,6 +64,7 @@ MainMenu::MainMenu(GameState& state, const QString& programDir, QWidget* parent)
     setGeometryTwips(Label3, 720, 840, 3255, 495);
     setGeometryTwips(Label4, 720, 1320, 3615, 615);
 
+    Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &MainMenu::Command1_Click);
     connect(cmdsetup, &QPushButton::clicked, this, &MainMenu::cmdsetup_Click);
     connect(Command3, &QPushButton::clicked, this, &MainMenu::Command3_Click);

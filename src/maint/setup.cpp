@@ -71,9 +71,8 @@ Setup::Setup(GameState& state, QWidget* parent) : QDialog(parent), state_(state)
     cmdok = named(new QPushButton("OK", this), "cmdok", &f12);
     cmdok->setToolTip("Click here to continue");
     cmdmakeq = named(new QPushButton("Make online questions", this), "cmdmakeq");
-    // Enter in a number box must not press a button (the first one would open the editor).
-    for (QPushButton* b : {cmdEdit, cmdHelp, cmdok, cmdmakeq})
-        b->setAutoDefault(false);
+    // Enter presses the focused button, and OK from any other control.
+    cmdok->setDefault(true);
     tmindif->setAccessibleName("Minimum difficulty");
     tmaxdif->setAccessibleName("Maximum difficulty");
     nquestion->setAccessibleName("Number of questions per game");

@@ -104,7 +104,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, 
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    b->setAutoDefault(false);  // Enter in a box must not press a button
     if (*tip)
         b->setToolTip(tip);
     return b;
@@ -249,6 +248,7 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
     cmdPrev = makeButton(this, "cmdPrev", "Previous", "");
     Command1 = makeButton(this, "Command1", "ok", "Save changes, & return to setup screen");
     Command1->setFont(sans975);
+    Command1->setDefault(true);  // Enter presses the focused button, and ok from any other control
 
     for (QLineEdit* e : {Text3, Text4, txtCmdr, txtCampaign, txtNickname})
         e->setValidator(new FieldTextValidator(e));

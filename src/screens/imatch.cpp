@@ -11,6 +11,7 @@
 #include "platform/controldrag.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
+#include "screens/screenkeys.h"
 #include "screens/screenparts.h"
 #include "screens/showscor.h"
 
@@ -91,6 +92,7 @@ IMatch::IMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
     setGeometryTwips(Command2, 6120, 6120, 1455, 375);
 
     drag_ = new ControlDrag(this);
+    drag_->setColumns(2);
     for (int k = 0; k < 4; ++k)
         drag_->addTarget(Image1[static_cast<std::size_t>(k)],
                          [this, k](QWidget*, QWidget*) { image1_DragDrop(k); });
@@ -104,6 +106,7 @@ IMatch::IMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
         });
     }
 
+    pressOnEnter({cmdhelp, Command1, Command2});
     connect(cmdhelp, &QPushButton::clicked, this, &IMatch::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &IMatch::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
@@ -176,6 +179,7 @@ void IMatch::load()
     }
     loaded_ = true;
     relayout();
+    Btn1[0]->setFocus();
 }
 
 void IMatch::image1_DragDrop(int k)

@@ -1,6 +1,7 @@
 #include "mchoice.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include "engine/quizlog.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
+#include "screens/screenkeys.h"
 #include "screens/screenparts.h"
 #include "screens/showscor.h"
 
@@ -55,6 +57,19 @@ void ChoiceOption::paintEvent(QPaintEvent*)
         focus.rect = p.boundingRect(textRect, flags, caption_).adjusted(-1, 0, 1, 0) & rect();
         p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+void ChoiceOption::keyPressEvent(QKeyEvent* event)
+{
+    // Enter answers with the focused option; the arrow keys, Tab and Space only move or
+    // mark the selection, as they always did.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            emit mouseDown(Qt::NoButton);
+        return;
+    }
+    QRadioButton::keyPressEvent(event);
 }
 
 void ChoiceOption::mousePressEvent(QMouseEvent* event)
@@ -109,6 +124,7 @@ ChoiceScreen::ChoiceScreen(GameState& state, QWidget* parent) : QDialog(parent),
 
     cmdhelp = makeScreenButton(Frame1, "cmdhelp", "help", kYellow, designFont("MS Sans Serif", 12, true));
     Command1 = makeScreenButton(Frame1, "Command1", "skip", kYellow, designFont("MS Sans Serif", 12, true));
+    pressOnEnter({cmdhelp, Command1});
     connect(cmdhelp, &QPushButton::clicked, this, &ChoiceScreen::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &ChoiceScreen::Command1_Click);
 }
@@ -145,6 +161,7 @@ void ChoiceScreen::load()
     }
     MainItem = state_.QuestionItems[static_cast<std::size_t>(CorrectSlot)];
     showQuestion();
+    choice[0]->setFocus();
 }
 
 void ChoiceScreen::resizeEvent(QResizeEvent* event)

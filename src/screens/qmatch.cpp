@@ -10,6 +10,7 @@
 #include "platform/controldrag.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
+#include "screens/screenkeys.h"
 #include "screens/screenparts.h"
 #include "screens/showscor.h"
 
@@ -113,6 +114,13 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
         drag_->addSource(Btn1[static_cast<std::size_t>(i)],
                          [this, i](QPoint hotSpot) { Btn1_MouseDown(i, hotSpot); });
 
+    pressOnEnter({cmdhelp, Command1, Command2});
+    // The bars from the top of the staircase down, then the buttons from the left.
+    for (int i = 4; i > 0; --i)
+        QWidget::setTabOrder(Btn1[static_cast<std::size_t>(i)], Btn1[static_cast<std::size_t>(i) - 1]);
+    QWidget::setTabOrder(Btn1[0], cmdhelp);
+    QWidget::setTabOrder(cmdhelp, Command1);
+    QWidget::setTabOrder(Command1, Command2);
     connect(cmdhelp, &QPushButton::clicked, this, &QMatch::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &QMatch::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
@@ -161,6 +169,7 @@ void QMatch::load()
     }
     loaded_ = true;
     relayout();
+    Btn1[4]->setFocus();
 }
 
 void QMatch::Btn1_MouseDown(int i, QPoint hotSpot)

@@ -10,6 +10,7 @@
 #include "engine/quizlog.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
+#include "screens/screenkeys.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -55,7 +56,7 @@ QSort::QSort(GameState& state, QWidget* parent) : QDialog(parent), state_(state)
     Label1 = makeLabel(Frame1, "Label1");
     List1 = new QListWidget(Frame1);
     List1->setObjectName("List1");
-    List1->setAccessibleName("List1");
+    List1->setAccessibleName("Items to sort");
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     setBackground(List1, kGrey);
     Label2 = makeLabel(Frame1, "Label2");
@@ -70,6 +71,8 @@ QSort::QSort(GameState& state, QWidget* parent) : QDialog(parent), state_(state)
     setGeometryTwips(Command2, 1200, 4680, 975, 615);
     setGeometryTwips(Command1, 3000, 4680, 1215, 615);
 
+    sortListKeys(List1);
+    pressOnEnter({Command2, Command1});
     connect(List1, &QListWidget::itemSelectionChanged, this, &QSort::List1_Click);
     connect(Command1, &QPushButton::clicked, this, &QSort::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QSort::Command2_Click);

@@ -17,7 +17,7 @@ Quote::Quote(GameState& state, QWidget* parent) : ChoiceScreen(state, parent)
     setObjectName("quote");
     Text1 = new QPlainTextEdit(Frame1);
     Text1->setObjectName("Text1");
-    Text1->setAccessibleName("Text1");
+    Text1->setAccessibleName("Description");
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -35,6 +35,12 @@ Quote::Quote(GameState& state, QWidget* parent) : ChoiceScreen(state, parent)
         setGeometryTwips(choice[static_cast<std::size_t>(i)], 4560, tops[i], 3495, 615);
     setGeometryTwips(cmdhelp, 360, 5760, 1095, 375);
     setGeometryTwips(Command1, 1800, 5760, 975, 375);
+    // The description on top comes first, then the options, then help and skip.
+    QWidget::setTabOrder(Text1, choice[0]);
+    for (int i = 0; i < 4; ++i)
+        QWidget::setTabOrder(choice[static_cast<std::size_t>(i)], choice[static_cast<std::size_t>(i) + 1]);
+    QWidget::setTabOrder(choice[4], cmdhelp);
+    QWidget::setTabOrder(cmdhelp, Command1);
     load();
 }
 

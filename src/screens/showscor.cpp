@@ -1,6 +1,7 @@
 #include "showscor.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,6 +27,7 @@ ShowScor::ShowScor(GameState& state, QWidget* parent) : QDialog(parent), state_(
     Text1 = new QPlainTextEdit(Frame1);
     Text1->setObjectName("Text1");
     Text1->setReadOnly(true);
+    Text1->setAccessibleName("Result");
     Text1->setFont(designFont("MS Sans Serif", 9.75, true));
     Command1 = new QPushButton("ok", Frame1);
     Command1->setObjectName("Command1");
@@ -65,6 +67,21 @@ std::string ShowScor::resultText() const
     QString t = Text1->toPlainText();
     t.replace('\n', QStringLiteral("\r\n"));
     return ss(t);
+}
+
+void ShowScor::showEvent(QShowEvent* event)
+{
+    // A screen reader reads the title, the result and the score as the window opens.
+    setAccessibleDescription(Label1->text() + "\n" + Text1->toPlainText() + "\n" + Label2->text());
+    QDialog::showEvent(event);
+}
+
+void ShowScor::keyPressEvent(QKeyEvent* event)
+{
+    // An Enter held down on the answer repeats into this window: only a fresh press closes it.
+    if (event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void ShowScor::resizeEvent(QResizeEvent* event)
