@@ -2,7 +2,10 @@
 // keys and by the mouse scores, weighs, logs and sounds alike. The forms' tab order, default
 // buttons and accessible names, and screen readers following a held bar.
 #include <QAccessible>
+#include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 #include "app/mainmenu.h"
@@ -232,6 +235,181 @@ private slots:
             if (k)
                 QCOMPARE(p.mousePresses, 0);
         }
+    }
+
+    // Tab walks every control in visual order, each framed by the focus ring as it goes; Enter
+    // presses the focused button, or the default one from any other control.
+    void tabOrderAndEnter_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("order");
+        QTest::addColumn<QString>("enterOn");
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("main menu: the focus starts on Play")
+            << "main" << QStringList{"Command1", "cmdsetup", "cmdCatalog", "Command3", "cmdquit"}
+            << "Command3"
+            << "Command3";
+        QTest::newRow("setup: from a number box Enter presses OK")
+            << "setup" << QStringList{"tmindif",   "up",      "down",  "tmaxdif",  "up",     "down",
+                                      "nquestion", "up",      "down",  "Option10", "Check1", "List1",
+                                      "cmdEdit",   "cmdHelp", "cmdok", "cmdmakeq"}
+            << "nquestion"
+            << "cmdok";
+        QTest::newRow("item editor: from a year Enter presses ok")
+            << "zeledit" << QStringList{"cmbitem",     "Text1",    "Text2",   "txtDesc", "Text4",
+                                        "txtNickname", "dif",      "up",      "down",    "Itemtype0",
+                                        "Option10",    "cmdPrint", "cmdNext", "cmdPrev", "Command1"}
+            << "Text1"
+            << "Command1";
+        QTest::newRow("score window: the result first, Enter presses ok")
+            << "showscor" << QStringList{"Text1", "Command1"} << "Text1"
+            << "Command1";
+    }
+
+    void tabOrderAndEnter()
+    {
+        QFETCH(QString, form);
+        QFETCH(QStringList, order);
+        ProgramDir dir;
+        TestState ts;
+        loadFixture(ts.state);
+        FocusRing ring;
+        std::unique_ptr<QWidget> w(form == "main" ? static_cast<QWidget*>(new MainMenu(ts.state, dir.path()))
+                                   : form == "setup"   ? static_cast<QWidget*>(new Setup(ts.state))
+                                   : form == "zeledit" ? static_cast<QWidget*>(new ZelEdit(ts.state))
+                                                       : new ShowScor(ts.state));
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        QStringList seen, framed;
+        for (int i = 0; i < order.size(); ++i) {
+            QWidget* f = focused();
+            seen << f->objectName();
+            for (auto* d : f->parentWidget()->findChildren<DashedFrame*>())
+                if (d->isVisible() && d->geometry() == f->geometry().adjusted(-2, -2, 2, 2))
+                    framed << f->objectName();
+            keys("Tab");
+        }
+        QCOMPARE(seen, order);
+        QCOMPARE(framed, order);
+        QFETCH(QString, enterOn);
+        QFETCH(QString, pressed);
+        w->findChild<QWidget*>(enterOn)->setFocus();
+        QString clicked;
+        for (auto* b : w->findChildren<QPushButton*>())
+            connect(b, &QPushButton::clicked, [&clicked, b] { clicked = b->objectName(); });
+        keys("Return");
+        QCOMPARE(clicked, pressed);
+    }
+
+    void accessibleNames_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("controls");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("description choice")
+            << 5 << QStringList{"Text1", "cmdhelp"} << QStringList{"Description", "help"};
+        QTest::newRow("sorting") << 8 << QStringList{"List1", "Command1"}
+                                 << QStringList{"Items to sort", "Done"};
+        // Never the person's name, nor the state's: the name would give the answer away.
+        QTest::newRow("portraits") << 15 << QStringList{"Image10", "Image11", "Image12", "Image13"}
+                                   << QStringList{"Picture 1", "Picture 2", "Picture 3", "Picture 4"};
+        QTest::newRow("state maps") << 14 << QStringList{"Image10", "Image13"}
+                                    << QStringList{"Picture 1", "Picture 4"};
+    }
+
+    // The controls' names as a screen reader reads them; every control the focus reaches has one.
+    void accessibleNames()
+    {
+        QFETCH(int, type);
+        QFETCH(QStringList, controls);
+        ProgramDir dir;
+        TestState ts;
+        loadFixture(ts.state);
+        ts.state.settings.QuestionsPerGame = 1;
+        ts.state.rng.queue({typeOf(type)});
+        QStringList seen, unnamed;
+        playGame(ts, {[&](QWidget* w) {
+                     for (const QString& c : controls)
+                         seen << QAccessible::queryAccessibleInterface(w->findChild<QWidget*>(c))
+                                     ->text(QAccessible::Name);
+                     for (QWidget* c : w->findChildren<QWidget*>())
+                         if (c->focusPolicy() & Qt::TabFocus &&
+                             QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).isEmpty())
+                             unnamed << c->objectName();
+                     w->close();
+                 }});
+        QFETCH(QStringList, names);
+        QCOMPARE(seen, names);
+        QCOMPARE(unnamed, QStringList());
+    }
+
+    // The focus, and with it a screen reader, goes with the marker over the pictures, named for
+    // the bar held, and back to the bar at the end.
+    void screenReaderFollowsTheMarker()
+    {
+        ProgramDir dir;
+        TestState ts;
+        loadFixture(ts.state);
+        ts.state.CurrentQuestionType = 15;
+        IMatch form(ts.state);
+        form.load();
+        form.show();
+        QApplication::setActiveWindow(&form);
+        const QString bar = form.Btn1[0]->accessibleName(), drop = " | Drop " + bar + " here";
+        QStringList heard;
+        for (const char* k : {"Return", "Right", "Down", "Left", "Escape"}) {
+            keys(k);
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+            heard << a->text(QAccessible::Name) + " | " + a->text(QAccessible::Description);
+            if (QString(k) == "Down") {
+                const QRect picture(form.Image1[3]->mapTo(&form, QPoint()), form.Image1[3]->size());
+                QCOMPARE(form.findChild<QWidget*>("dropMarker")->geometry(), picture.adjusted(-4, -4, 4, 4));
+            }
+        }
+        QCOMPARE(heard,
+                 QStringList({"Picture 1" + drop, "Picture 2" + drop, "Picture 4" + drop, "Picture 3" + drop,
+                              bar + " | Click and drag this item to its description, below"}));
+        QVERIFY(!form.findChild<QWidget*>("dropMarker")->isVisible());
+    }
+
+    // A bar held by click and click stays held through a press in another window or on a message
+    // box above its screen; the next click on a description drops it there.
+    void pressesElsewhereDropNothing_data()
+    {
+        QTest::addColumn<bool>("modal");
+        QTest::newRow("another window") << false;
+        QTest::newRow("a message box above the screen") << true;
+    }
+
+    void pressesElsewhereDropNothing()
+    {
+        QFETCH(bool, modal);
+        ProgramDir dir;
+        TestState ts;
+        loadFixture(ts.state);
+        ts.state.CurrentQuestionType = 11;
+        QMatch form(ts.state);
+        form.load();
+        form.show();
+        QApplication::setActiveWindow(&form);
+        keys("Space");
+        QMessageBox box(QMessageBox::NoIcon, "Bellarune Game", "Sound", QMessageBox::Ok,
+                        modal ? &form : nullptr);
+        box.move(form.Label2[0]->mapToGlobal(QPoint()));
+        if (modal) {
+            onNextModal([](QWidget* m) {
+                QTest::mouseClick(m->findChild<QPushButton*>(), Qt::LeftButton);
+                static_cast<QDialog*>(m)->done(0);  // had the drag swallowed the press
+            });
+            box.exec();
+        } else {
+            box.show();
+            QTest::mouseClick(box.findChild<QPushButton*>(), Qt::LeftButton);
+        }
+        QCOMPARE(form.drag()->active(), true);
+        QTest::mouseClick(form.Label2[2], Qt::LeftButton);
+        QCOMPARE(QList<int16_t>(form.PlacedBar.begin(), form.PlacedBar.end()),
+                 QList<int16_t>({-1, -1, 4, -1, -1, -1}));
     }
 };
 

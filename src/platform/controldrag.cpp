@@ -1,6 +1,5 @@
 #include "controldrag.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
@@ -53,24 +52,15 @@ void ControlDrag::begin(QWidget* source, bool buttonHeld, QPoint hotSpot)
 
 void ControlDrag::cancel()
 {
-    if (source_)
-        source_->setAccessibleDescription(QString());
+    if (keyboard_) {
+        marked()->setAccessibleDescription(QString());
+        keyboard_ = false;
+        source_->setFocus();
+    }
     source_ = nullptr;
-    keyboard_ = false;
     outline_->hide();
     marker_->hide();
 }
-
-namespace {
-// Screen readers follow the held source and the marker, though the keyboard focus stays.
-void announce(QWidget* w)
-{
-    if (!w)
-        return;
-    QAccessibleEvent event(w, QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
-}
-}  // namespace
 
 QWidget* ControlDrag::marked() const
 {
@@ -93,18 +83,20 @@ void ControlDrag::pickUp(QWidget* source)
     keyboard_ = true;
     held_ = false;
     outline_->move(source->mapTo(form_, QPoint(0, 0)));
-    source->setAccessibleDescription("Picked up");
-    announce(source);
     mark(0);
 }
 
 void ControlDrag::mark(int index)
 {
     const int n = static_cast<int>(targets_.size());
+    marked()->setAccessibleDescription(QString());
     marked_ = ((index % n) + n) % n;
-    QWidget* target = targets_[static_cast<std::size_t>(marked_)].widget;
+    QWidget* target = marked();
     marker_->surround(target);
-    announce(target);
+    // The focus goes with the marker, so a screen reader says where the held source would go;
+    // the keys still belong to the drag, which gives the focus back to the source at its end.
+    target->setAccessibleDescription("Drop " + source_->accessibleName() + " here");
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 bool ControlDrag::key(QWidget* w, QKeyEvent* event)
@@ -120,10 +112,8 @@ bool ControlDrag::key(QWidget* w, QKeyEvent* event)
             QWidget* source = source_;
             cancel();
             t.onDrop(t.widget, source);
-            announce(QApplication::focusWidget());
         } else if (k == Qt::Key_Escape) {
             cancel();
-            announce(QApplication::focusWidget());
         } else if (k == Qt::Key_Left || k == Qt::Key_Backtab) {
             mark(marked_ - 1);
         } else if (k == Qt::Key_Right || k == Qt::Key_Tab) {

@@ -25,7 +25,7 @@ class DashedFrame;
 // The keyboard: Enter on a source runs its MouseDown and picks it up; a marker then shows
 // one of the targets, the arrow keys (and Tab) move it in reading order, Enter drops the
 // source there through the target's handler and Escape puts it back. Escape also ends a
-// drag started by a click. Screen readers hear the held source and each marked target.
+// drag started by a click. The marked target holds the focus, so screen readers follow it.
 class ControlDrag : public QObject {
     Q_OBJECT
 public:
