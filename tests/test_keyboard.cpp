@@ -15,10 +15,7 @@
 #include "platform/focusring.h"
 #include "platform/twips.h"
 #include "screens/imatch.h"
-#include "screens/mchoice.h"
 #include "screens/qmatch.h"
-#include "screens/qsort.h"
-#include "screens/quote.h"
 #include "screens/showscor.h"
 #include "testsupport.h"
 
@@ -66,11 +63,8 @@ void mouse(QWidget* w, const QString& words)
     }
 }
 
-class MouseCounter : public QObject {
-public:
+struct MouseCounter : QObject {
     int presses = 0;
-
-protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
         presses += e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease;
@@ -124,6 +118,22 @@ Played play(int type, const QList<int>& draws, bool byKeys, const QString& moves
 }
 
 const QString kHead = "---- Question 1";
+
+// A matching screen of the type, loaded, shown and active, on the fixture.
+template <class Form>
+struct Shown {
+    explicit Shown(int type)
+    {
+        loadFixture(ts.state);
+        ts.state.CurrentQuestionType = int16_t(type);
+        form.load();
+        form.show();
+        QApplication::setActiveWindow(&form);
+    }
+    ProgramDir dir;
+    TestState ts;
+    Form form{ts.state};
+};
 
 }  // namespace
 
@@ -347,14 +357,8 @@ private slots:
     // the bar held, and back to the bar at the end.
     void screenReaderFollowsTheMarker()
     {
-        ProgramDir dir;
-        TestState ts;
-        loadFixture(ts.state);
-        ts.state.CurrentQuestionType = 15;
-        IMatch form(ts.state);
-        form.load();
-        form.show();
-        QApplication::setActiveWindow(&form);
+        Shown<IMatch> s(15);
+        IMatch& form = s.form;
         const QString bar = form.Btn1[0]->accessibleName(), drop = " | Drop " + bar + " here";
         QStringList heard;
         for (const char* k : {"Return", "Right", "Down", "Left", "Escape"}) {
@@ -384,14 +388,8 @@ private slots:
     void pressesElsewhereDropNothing()
     {
         QFETCH(bool, modal);
-        ProgramDir dir;
-        TestState ts;
-        loadFixture(ts.state);
-        ts.state.CurrentQuestionType = 11;
-        QMatch form(ts.state);
-        form.load();
-        form.show();
-        QApplication::setActiveWindow(&form);
+        Shown<QMatch> s(11);
+        QMatch& form = s.form;
         keys("Space");
         QMessageBox box(QMessageBox::NoIcon, "Bellarune Game", "Sound", QMessageBox::Ok,
                         modal ? &form : nullptr);
