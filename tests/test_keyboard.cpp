@@ -284,12 +284,18 @@ private slots:
         TestState ts;
         loadFixture(ts.state);
         FocusRing ring;
-        std::unique_ptr<QWidget> w(form == "main" ? static_cast<QWidget*>(new MainMenu(ts.state, dir.path()))
-                                   : form == "setup"   ? static_cast<QWidget*>(new Setup(ts.state))
-                                   : form == "zeledit" ? static_cast<QWidget*>(new ZelEdit(ts.state))
-                                                       : new ShowScor(ts.state));
-        w->show();
-        QApplication::setActiveWindow(w.get());
+        const auto make = [&] {
+            std::unique_ptr<QWidget> w(form == "main"
+                                           ? static_cast<QWidget*>(new MainMenu(ts.state, dir.path()))
+                                       : form == "setup"   ? static_cast<QWidget*>(new Setup(ts.state))
+                                       : form == "zeledit" ? static_cast<QWidget*>(new ZelEdit(ts.state))
+                                                           : new ShowScor(ts.state));
+            w->show();
+            QApplication::setActiveWindow(w.get());
+            return w;
+        };
+        std::unique_ptr<QWidget> w = make();
+
         QStringList seen, framed;
         for (int i = 0; i < order.size(); ++i) {
             QWidget* f = focused();
@@ -303,6 +309,8 @@ private slots:
         QCOMPARE(framed, order);
         QFETCH(QString, enterOn);
         QFETCH(QString, pressed);
+        w = make();                    // afresh, as the walk made each button the default in turn
+        const ModalAutoCloser closer;  // a wrong button might open a window
         w->findChild<QWidget*>(enterOn)->setFocus();
         QString clicked;
         for (auto* b : w->findChildren<QPushButton*>())
