@@ -260,7 +260,7 @@ private slots:
             << "W Multiple Choice; k KP_Enter"
             << "---- Question 1#Multiple Choice(#Choose the event for this description " + name + ")?";
         // Line 1 pushed up by Enter; Help and Done by Tab.
-        QTest::newRow("8 qsort") << "W Sort; k Down Return Tab Tab Return"
+        QTest::newRow("8 qsort") << "W Sort; k Down Return Down; s current; k Tab Tab Return"
                                  << QString(
                                         "---- Question 1#Items to sort by People by date(#%1){5}((#%1 \\d+ > "
                                         "%1 \\d+)+|# \\*\\*\\* All "

@@ -21,19 +21,24 @@ void DashedFrame::surround(QWidget* target)
     show();
 }
 
-void DashedFrame::paintEvent(QPaintEvent*)
+void paintDashedOutline(QPainter& p, const QRect& r, int thickness)
 {
-    QPainter p(this);
-    const QRectF r =
-        QRectF(rect()).adjusted(thickness_ / 2.0, thickness_ / 2.0, -thickness_ / 2.0, -thickness_ / 2.0);
-    QPen pen(Qt::black, thickness_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    const double half = thickness / 2.0;
+    const QRectF line = QRectF(r).adjusted(half, half, -half, -half);
+    QPen pen(Qt::black, thickness, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     p.setPen(pen);
-    p.drawRect(r);
+    p.drawRect(line);
     // White dashes over the black line: one of the two colours contrasts with any background.
     pen.setColor(Qt::white);
     pen.setDashPattern({2, 2});
     p.setPen(pen);
-    p.drawRect(r);
+    p.drawRect(line);
+}
+
+void DashedFrame::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    paintDashedOutline(p, rect(), thickness_);
 }
 
 FocusRing::FocusRing()

@@ -3,7 +3,12 @@
 #include <QPointer>
 #include <QWidget>
 
+class QPainter;
+
 namespace bellarune {
+
+// Draws a rectangle's outline, thickness wide inside it, in black and white dashes.
+void paintDashedOutline(QPainter& p, const QRect& r, int thickness);
 
 // A rectangle drawn in black and white dashes, seen on every background colour the screens
 // use. It lets the mouse through to whatever lies below it.

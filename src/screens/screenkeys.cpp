@@ -2,7 +2,11 @@
 
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
+
+#include "platform/focusring.h"
 
 namespace bellarune {
 
@@ -75,6 +79,20 @@ private:
     QListWidget* list_;
 };
 
+// The current line in dashes, seen on the list's grey where the style's own mark is faint.
+class CurrentLine : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(p, plain, index);
+        if (option.state & QStyle::State_HasFocus)
+            paintDashedOutline(*p, option.rect, 2);
+    }
+};
+
 }  // namespace
 
 void pressOnEnter(std::initializer_list<QPushButton*> buttons)
@@ -86,6 +104,7 @@ void pressOnEnter(std::initializer_list<QPushButton*> buttons)
 void sortListKeys(QListWidget* list)
 {
     list->installEventFilter(new SortListKeys(list));
+    list->setItemDelegate(new CurrentLine(list));
 }
 
 }  // namespace bellarune
