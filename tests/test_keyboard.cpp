@@ -247,8 +247,8 @@ private slots:
         }
     }
 
-    // Tab walks every control in visual order, each framed by the focus ring as it goes; Enter
-    // presses the focused button, or the default one from any other control.
+    // Tab walks every control in visual order, each named and framed by the focus ring as it
+    // goes; Enter presses the focused button, or the default one from any other control.
     void tabOrderAndEnter_data()
     {
         QTest::addColumn<QString>("form");
@@ -296,10 +296,12 @@ private slots:
         };
         std::unique_ptr<QWidget> w = make();
 
-        QStringList seen, framed;
+        QStringList seen, framed, unnamed;
         for (int i = 0; i < order.size(); ++i) {
             QWidget* f = focused();
             seen << f->objectName();
+            if (QAccessible::queryAccessibleInterface(f)->text(QAccessible::Name).isEmpty())
+                unnamed << f->objectName();
             for (auto* d : f->parentWidget()->findChildren<DashedFrame*>())
                 if (d->isVisible() && d->geometry() == f->geometry().adjusted(-2, -2, 2, 2))
                     framed << f->objectName();
@@ -307,6 +309,7 @@ private slots:
         }
         QCOMPARE(seen, order);
         QCOMPARE(framed, order);
+        QCOMPARE(unnamed, QStringList());
         QFETCH(QString, enterOn);
         QFETCH(QString, pressed);
         w = make();                    // afresh, as the walk made each button the default in turn
