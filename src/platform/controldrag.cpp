@@ -106,7 +106,10 @@ bool ControlDrag::key(QWidget* w, QKeyEvent* event)
     const int k = event->key();
     const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
     if (keyboard_) {
-        // Every key belongs to the held source until it is dropped or put back.
+        // Every key belongs to the held source until it is dropped or put back; the Enter that
+        // picked it up, held down, must not drop it at once.
+        if (enter && event->isAutoRepeat())
+            return true;
         if (enter) {
             const Target t = targets_[static_cast<std::size_t>(marked_)];
             QWidget* source = source_;
