@@ -163,7 +163,7 @@ private slots:
             << "5";
         QTest::newRow("description choice: Space, Tab and arrows do not answer, keypad Enter does")
             << 5 << QList<int>{2, Sumter, Emancipation, Assassination, BullRun, Antietam}
-            << "Space Tab Shift+Tab Down Down Down Down Enter"
+            << "Space Tab Shift+Tab Shift+Tab Tab Down Down Down Down Enter"
             << "choice4"
             << QStringList{"Results for Event based on desc", "Sorry, the answer was Lincoln's assassination",
                            "Current score: 0 of 5  (0%)"}
