@@ -246,6 +246,56 @@ private slots:
         QCOMPARE(g.remembered(), g.sizes);
     }
 
+    // One game per question screen with key events alone, from Enter on the menu's Play to the
+    // closing message and Quit, reached by Tab: the log matched line by line ('#' between lines).
+    void everyScreenPlayedWithKeysAlone_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("log");
+        const QString name = "[A-Z][^#]+";
+        // The focus starts on the first option; Down moves it to the second.
+        QTest::newRow("3 mchoice")
+            << "W Multiple Choice; k Down Return"
+            << QString("---- Question 1#Multiple Choice(#Who was %1\\? %1)?").arg(name);
+        QTest::newRow("5 quote")
+            << "W Multiple Choice; k KP_Enter"
+            << "---- Question 1#Multiple Choice(#Choose the event for this description " + name + ")?";
+        // Line 1 pushed up by Enter; Help and Done by Tab.
+        QTest::newRow("8 qsort") << "W Sort; k Down Return Down; s current; k Tab Tab Return"
+                                 << QString(
+                                        "---- Question 1#Items to sort by People by date(#%1){5}((#%1 \\d+ > "
+                                        "%1 \\d+)+|# \\*\\*\\* All "
+                                        "Correct!)")
+                                        .arg(name);
+        // The top bar dropped on the first description, the next on the second; Done after five Tabs.
+        // Screenshots of the marker and the focus frame go with the others.
+        QTest::newRow("11 qmatch")
+            << "W Match 'em; k Return Return Tab Return Down; s held; k Return Tab Tab Tab Tab Tab Return"
+            << QString("---- Question 1#Match commanders and battles(#%1){5}(#%1 = %1){0,2}").arg(name);
+        // The first bar dropped on the second picture; Done after five Tabs.
+        QTest::newRow("14 imatch")
+            << "W Match 'em; k Return Right; s held; k Return Tab; s focus; k Tab Tab Tab Tab Return"
+            << QString(
+                   "---- Question 1#Match Match battles and states(#%1){4}(#%1 placed "
+                   "on image of %1)?")
+                   .arg(name);
+        QTest::newRow("16 nameme") << "W Name Me -- Press the letter keys to enter my name...; k z q z 1; "
+                                      "w Bellarune Game; k Return r o b E t; g Score; k l"
+                                   << "---- Question 1";
+    }
+
+    void everyScreenPlayedWithKeysAlone()
+    {
+        const int type = QString(QTest::currentDataTag()).section(' ', 0, 0).toInt();
+        QFETCH(QString, script);
+        QFETCH(QString, log);
+        Game g(type, 1, type == 16 ? std::vector<ItemRecord>{fixtureItems()[Lee - 1]} : fixtureItems());
+        g.play("W Bellarune Game; k Return;" + script +
+               "; W Score; k Return; w Bellarune Game; k Return; m; k Tab Tab Tab Tab Return");
+        const QString played = QString::fromLatin1(g.dir.read("zelquiz.log").c_str()).split("\r\n").join('#');
+        QVERIFY2(played.contains(QRegularExpression("^" + log + "#$")), qPrintable(played));
+    }
+
     void menuSetupAndEditorWithRealInput()
     {
         Game g(3, 4);

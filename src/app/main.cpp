@@ -6,6 +6,7 @@
 #include "app/mainmenu.h"
 #include "app/startup.h"
 #include "engine/gamestate.h"
+#include "platform/focusring.h"
 #include "platform/qtnotifier.h"
 #include "platform/soundplayer.h"
 #include "platform/textviewer.h"
@@ -33,6 +34,8 @@ int main(int argc, char* argv[])
     // The forms were designed for an 8-point sans serif wherever no font is named.
     QApplication::setFont(bellarune::designFont("MS Sans Serif", 8.25));
 
+    // Draws the focus frame on every window, on every background colour.
+    bellarune::FocusRing focusRing;
     bellarune::QtNotifier notifier;
     auto fail = [&notifier](const QString& text) {
         std::fprintf(stderr, "bellarune: %s\n", text.toLocal8Bit().constData());

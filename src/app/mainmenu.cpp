@@ -57,6 +57,10 @@ MainMenu::MainMenu(GameState& state, const QString& programDir, QWidget* parent)
     Label3->setText("Game design and questions by Torvane Software");
     Label4->setText("State maps from U.S. Census Bureau data; thanks to our librarians");
 
+    // Enter presses the focused button, as Space does; the focus starts on Play.
+    for (QPushButton* b : {Command1, cmdsetup, cmdCatalog, Command3, cmdquit})
+        b->setAutoDefault(true);
+    Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &MainMenu::Command1_Click);
     connect(cmdsetup, &QPushButton::clicked, this, &MainMenu::cmdsetup_Click);
     connect(Command3, &QPushButton::clicked, this, &MainMenu::Command3_Click);

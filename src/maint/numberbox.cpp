@@ -1,5 +1,7 @@
 #include "numberbox.h"
 
+#include <QKeyEvent>
+
 #include "engine/gamestate.h"
 
 namespace bellarune {
@@ -63,6 +65,16 @@ void NumberBox::rule(const QString& text)
         setText(shown);
         inRule_ = false;
     }
+}
+
+void NumberBox::keyPressEvent(QKeyEvent* event)
+{
+    // The arrow keys step the number as the spin control's arrows do.
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        step(event->key() == Qt::Key_Up ? 1 : -1);
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void NumberBox::focusOutEvent(QFocusEvent* event)

@@ -8,7 +8,7 @@ namespace bellarune {
 // A text box holding a whole number. On every change of its text (typed, stepped or set by
 // the program) the number is clamped between the bounds the rule gives and written back.
 // A text that is no whole number (emptied, letters) is left alone while the player types
-// and replaced by the last valid number when the box loses focus.
+// and replaced by the last valid number when the box loses focus. Up and Down step it.
 class NumberBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -21,6 +21,7 @@ public:
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void rule(const QString& text);

@@ -87,7 +87,6 @@ Setup::Setup(GameState& state, QWidget* parent) : QDialog(parent), state_(state)
                                            .twips = QRect(2640, 240, 3855, 4740),
                                            .font = f135});
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
-    // Enter in a number box must not press a button (the first one would open the editor).
     cmdEdit = makeWidget<QPushButton>(this, {.name = "cmdEdit",
                                              .caption = "Edit",
                                              .tip = "Change item data",
@@ -103,6 +102,10 @@ Setup::Setup(GameState& state, QWidget* parent) : QDialog(parent), state_(state)
     cmdmakeq = makeWidget<QPushButton>(
         this,
         {.name = "cmdmakeq", .caption = "Make online questions", .twips = QRect(4080, 5520, 2295, 375)});
+    // Enter presses the focused button, and OK from any other control.
+    for (QPushButton* b : {cmdEdit, cmdHelp, cmdok, cmdmakeq})
+        b->setAutoDefault(true);
+    cmdok->setDefault(true);
 
     // The limits: 1 to 10 questions, difficulty 1 to 9, minimum not above maximum.
     nquestion->setBounds([] { return 1; }, [] { return 10; });

@@ -224,7 +224,6 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
             {.name = name.constData(), .caption = sides[i], .twips = QRect(240, sideTops[i], 795, 315)});
     }
 
-    // Enter in a box must not press a button: makeWidget's buttons are never the default.
     cmdPrint = makeWidget<QPushButton>(this, {.name = "cmdPrint",
                                               .caption = "Store list",
                                               .twips = QRect(7680, 3720, 1095, 495),
@@ -238,6 +237,10 @@ ZelEdit::ZelEdit(GameState& state, QWidget* parent) : QDialog(parent), state_(st
                                               .tip = "Save changes, & return to setup screen",
                                               .twips = QRect(7680, 5760, 1095, 495),
                                               .font = sans975});
+    // Enter presses the focused button, and ok from any other control.
+    for (QPushButton* b : {cmdPrint, cmdNext, cmdPrev, Command1})
+        b->setAutoDefault(true);
+    Command1->setDefault(true);
 
     for (QLineEdit* e : {Text3, Text4, txtCmdr, txtCampaign, txtNickname})
         e->setValidator(new FieldTextValidator(e, [this] { charactersLost(); }));

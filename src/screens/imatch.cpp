@@ -14,6 +14,7 @@
 #include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
+#include "screens/screenkeys.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -101,6 +102,7 @@ IMatch::IMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
                                                 .back = kLightYellow});
 
     drag_ = new ControlDrag(this);
+    drag_->setColumns(2);
     for (int k = 0; k < 4; ++k)
         drag_->addTarget(at(Image1, k), [this, k](QWidget*, QWidget*) { image1_DragDrop(k); });
     // Btn1_MouseDown, any mouse button; a bar's Click (Space among them) does nothing.
@@ -113,6 +115,7 @@ IMatch::IMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
         });
     }
 
+    pressOnEnter({cmdhelp, Command1, Command2});
     connect(cmdhelp, &QPushButton::clicked, this, &IMatch::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &IMatch::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
@@ -182,6 +185,7 @@ void IMatch::load()
     }
     loaded_ = true;
     relayout();
+    at(Btn1, 0)->setFocus();
 }
 
 void IMatch::image1_DragDrop(int k)

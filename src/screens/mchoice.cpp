@@ -1,6 +1,7 @@
 #include "mchoice.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
+#include "screens/screenkeys.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -57,6 +59,19 @@ void ChoiceOption::paintEvent(QPaintEvent*)
         focus.rect = p.boundingRect(textRect, flags, caption_).adjusted(-1, 0, 1, 0) & rect();
         p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+void ChoiceOption::keyPressEvent(QKeyEvent* event)
+{
+    // Enter answers with the focused option; the arrow keys, Tab and Space only move or
+    // mark the selection, as they always did.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            emit mouseDown(Qt::NoButton);
+        return;
+    }
+    QRadioButton::keyPressEvent(event);
 }
 
 void ChoiceOption::mousePressEvent(QMouseEvent* event)
@@ -110,6 +125,7 @@ ChoiceScreen::ChoiceScreen(GameState& state, QWidget* parent) : QDialog(parent),
         Frame1, {.name = "cmdhelp", .caption = "help", .font = buttonFont, .back = kYellow});
     Command1 = makeWidget<QPushButton>(
         Frame1, {.name = "Command1", .caption = "skip", .font = buttonFont, .back = kYellow});
+    pressOnEnter({cmdhelp, Command1});
     connect(cmdhelp, &QPushButton::clicked, this, &ChoiceScreen::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &ChoiceScreen::Command1_Click);
 }
@@ -146,6 +162,7 @@ void ChoiceScreen::load()
     }
     MainItem = at(state_.QuestionItems, CorrectSlot);
     showQuestion();
+    choice[0]->setFocus();
 }
 
 void ChoiceScreen::resizeEvent(QResizeEvent* event)

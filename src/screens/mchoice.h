@@ -13,8 +13,8 @@ namespace bellarune {
 struct GameState;
 
 // An option button whose caption wraps over several lines, so long descriptions stay
-// readable. Any mouse button pressed on it raises mouseDown; it never toggles itself
-// on a click, the screen decides what a press means.
+// readable. Any mouse button pressed on it raises mouseDown, and so does Enter; it never
+// toggles itself on a click, the screen decides what a press means.
 class ChoiceOption : public QRadioButton {
     Q_OBJECT
 public:
@@ -29,6 +29,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

@@ -13,6 +13,7 @@
 #include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
+#include "screens/screenkeys.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -119,6 +120,13 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
     for (int i = 0; i < 5; ++i)
         drag_->addSource(at(Btn1, i), [this, i](QPoint hotSpot) { Btn1_MouseDown(i, hotSpot); });
 
+    pressOnEnter({cmdhelp, Command1, Command2});
+    // The bars from the top of the staircase down, then the buttons from the left.
+    for (int i = 4; i > 0; --i)
+        QWidget::setTabOrder(at(Btn1, i), at(Btn1, i - 1));
+    QWidget::setTabOrder(at(Btn1, 0), cmdhelp);
+    QWidget::setTabOrder(cmdhelp, Command1);
+    QWidget::setTabOrder(Command1, Command2);
     connect(cmdhelp, &QPushButton::clicked, this, &QMatch::cmdhelp_Click);
     connect(Command1, &QPushButton::clicked, this, &QMatch::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
@@ -167,6 +175,7 @@ void QMatch::load()
     }
     loaded_ = true;
     relayout();
+    at(Btn1, 4)->setFocus();
 }
 
 void QMatch::Btn1_MouseDown(int i, QPoint hotSpot)

@@ -13,6 +13,7 @@
 #include "platform/makewidget.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
+#include "screens/screenkeys.h"
 #include "screens/showscor.h"
 
 namespace bellarune {
@@ -45,9 +46,10 @@ QSort::QSort(GameState& state, QWidget* parent) : QDialog(parent), state_(state)
     Frame1 =
         makeWidget<QFrame>(this, {.name = "Frame1", .twips = QRect(240, 120, 7095, 5535), .back = kCyan});
     Label1 = makeLabel(Frame1, "Label1", QRect(120, 240, 6735, 1095));
-    List1 = makeWidget<QListWidget>(
-        Frame1,
-        {.name = "List1", .accessible = "List1", .twips = QRect(120, 1560, 5175, 1860), .back = kGrey});
+    List1 = makeWidget<QListWidget>(Frame1, {.name = "List1",
+                                             .accessible = "Items to sort",
+                                             .twips = QRect(120, 1560, 5175, 1860),
+                                             .back = kGrey});
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     Label2 = makeLabel(Frame1, "Label2", QRect(120, 3960, 6735, 615));
     Command2 = makeWidget<QPushButton>(
@@ -58,6 +60,8 @@ QSort::QSort(GameState& state, QWidget* parent) : QDialog(parent), state_(state)
         {.name = "Command1", .caption = "Done", .twips = QRect(3000, 4680, 1215, 615), .back = kButtonCyan});
     resize(twipsToPx(5835), twipsToPx(5805));
 
+    sortListKeys(List1);
+    pressOnEnter({Command2, Command1});
     connect(List1, &QListWidget::itemSelectionChanged, this, &QSort::List1_Click);
     connect(Command1, &QPushButton::clicked, this, &QSort::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QSort::Command2_Click);

@@ -19,7 +19,8 @@ Quote::Quote(GameState& state, QWidget* parent) : ChoiceScreen(state, parent)
     setObjectName("quote");
     QFont italic = designFont("Times New Roman", 15.75, true);
     italic.setItalic(true);
-    Text1 = makeWidget<QPlainTextEdit>(Frame1, {.name = "Text1", .accessible = "Text1", .font = italic});
+    Text1 =
+        makeWidget<QPlainTextEdit>(Frame1, {.name = "Text1", .accessible = "Description", .font = italic});
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -38,6 +39,12 @@ Quote::Quote(GameState& state, QWidget* parent) : ChoiceScreen(state, parent)
         setGeometryTwips(at(choice, i), 4560, tops[i], 3495, 615);
     setGeometryTwips(cmdhelp, 360, 5760, 1095, 375);
     setGeometryTwips(Command1, 1800, 5760, 975, 375);
+    // The description on top comes first, then the options, then help and skip.
+    QWidget::setTabOrder(Text1, choice[0]);
+    for (int i = 0; i < 4; ++i)
+        QWidget::setTabOrder(at(choice, i), at(choice, i + 1));
+    QWidget::setTabOrder(choice[4], cmdhelp);
+    QWidget::setTabOrder(cmdhelp, Command1);
     load();
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -30,7 +31,8 @@ ShowScor::ShowScor(GameState& state, QWidget* parent) : QDialog(parent), state_(
                                          .font = designFont("MS Sans Serif", 13.5, true)});
     Label1->setWordWrap(true);
     Text1 = makeWidget<QPlainTextEdit>(
-        Frame1, {.name = "Text1", .twips = QRect(120, 1080, 6855, 2655), .font = text});
+        Frame1,
+        {.name = "Text1", .accessible = "Result", .twips = QRect(120, 1080, 6855, 2655), .font = text});
     Text1->setReadOnly(true);
     Command1 = makeWidget<QPushButton>(Frame1, {.name = "Command1",
                                                 .caption = "ok",
@@ -89,6 +91,21 @@ std::string ShowScor::resultText() const
     QString t = Text1->toPlainText();
     t.replace('\n', QStringLiteral("\r\n"));
     return ss(t);
+}
+
+void ShowScor::showEvent(QShowEvent* event)
+{
+    // A screen reader reads the title, the result and the score as the window opens.
+    setAccessibleDescription(Label1->text() + "\n" + Text1->toPlainText() + "\n" + Label2->text());
+    QDialog::showEvent(event);
+}
+
+void ShowScor::keyPressEvent(QKeyEvent* event)
+{
+    // An Enter held down on the answer repeats into this window: only a fresh press closes it.
+    if (event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void ShowScor::resizeEvent(QResizeEvent* event)
