@@ -12,6 +12,7 @@
 
 #include "data/atomicfile.h"
 #include "latin1text.h"
+#include "makewidget.h"
 #include "posixfilecalls.h"
 #include "twips.h"
 
@@ -23,15 +24,11 @@ TextWindow::TextWindow(const QString& path, QWidget* parent) : QWidget(parent, Q
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QFileInfo(path).fileName() + " - Bellarune Game");
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName("Text1");
-    Text1->setAccessibleName("Text");
-    Text1->setFont(designFont("Courier New", 10));
-    cmdSave = new QPushButton("Save", this);
-    cmdSave->setObjectName("cmdSave");
-    cmdSave->setToolTip("Save the text to its file (Ctrl+S)");
-    cmdClose = new QPushButton("Close", this);
-    cmdClose->setObjectName("cmdClose");
+    Text1 = makeWidget<QPlainTextEdit>(
+        this, {.name = "Text1", .accessible = "Text", .font = designFont("Courier New", 10)});
+    cmdSave = makeWidget<QPushButton>(
+        this, {.name = "cmdSave", .caption = "Save", .tip = "Save the text to its file (Ctrl+S)"});
+    cmdClose = makeWidget<QPushButton>(this, {.name = "cmdClose", .caption = "Close"});
     resize(twipsToPx(9000), twipsToPx(6600));
 
     QFile f(path);

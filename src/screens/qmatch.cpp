@@ -110,9 +110,7 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
                                                 .twips = QRect(4680, 6120, 1455, 375),
                                                 .font = buttonFont,
                                                 .back = kLightYellow});
-    Label4 = new QLabel(Frame1);
-    Label4->setObjectName("Label4");
-    setGeometryTwips(Label4, 7200, 6240, 3375, 255);
+    Label4 = makeWidget<QLabel>(Frame1, {.name = "Label4", .twips = QRect(7200, 6240, 3375, 255)});
 
     drag_ = new ControlDrag(this);
     for (int k = 0; k < 5; ++k)
