@@ -7,6 +7,7 @@
 #include "platform/windowplacement.h"
 #include "screens/qsort.h"
 #include "screens/quote.h"
+#include "screens/showscor.h"
 #include "testsupport.h"
 
 using namespace bellarune;
@@ -166,27 +167,6 @@ private slots:
                        {"Antietam", 1},     {"Gettysburg", 9},   {"Bentonville", 1}, {"Sumter", 10},
                        {"Emancipation", 1}, {"Assassination", 1}}
             << QStringList({"---- Question 1", "---- Question 2", "---- Question 3"}) << QList<int>({8, 8});
-        QTest::newRow("a wrong date; a right description with the right button; Escape on the sorting screen")
-            << 1 << int(FixtureCount)
-            << QList<Question>(
-                   {Question(2, 1, {BullRun, Sumter, Emancipation, Antietam, Assassination}, "choice3"),
-                    Question(4, 3, {Gettysburg, Atlanta, Bentonville, Sumter, Antietam}, "? choice3/R"),
-                    Question(8, -1, {Grant, Lee, Sherman, Jackson, Barton}, "Esc")})
-            << QStringList({"Describe Fort Sumter?"})
-            << QStringList({"Results for Dates for event", "Sorry, the answer was April 12, 1861",
-                            "Current score: 0 of 5  (0%)", "Results for Describe event?", " Correct, +5 pts",
-                            "Current score: 5 of 10  (50%)"})
-            << QStringList({"You scored 5 out of 10 (50%)"})
-            << Weights{{"Grant", 10},       {"Lee", 1},         {"Sherman", 1},  {"Jackson", 1},
-                       {"Barton", 1},       {"BullRun", 10},    {"Antietam", 1}, {"Gettysburg", 10},
-                       {"Atlanta", 1},      {"Bentonville", 1}, {"Sumter", 5},   {"Emancipation", 1},
-                       {"Assassination", 1}}
-            << QStringList({"---- Question 1", "Multiple Choice",
-                            "Which date(s) match Fort Sumter? April 12, 1861", "---- Question 2",
-                            "Multiple Choice", "---- Question 3", "Items to sort by People by date",
-                            "Ulysses S. Grant", "Robert E. Lee", "William T. Sherman", "Thomas J. Jackson",
-                            "Clara Barton"})
-            << QList<int>({8, 5});
         QTest::newRow("skip; one battle only, so the empty slots stand for item 0, not the last question's")
             << 1 << int(BullRun)
             << QList<Question>(
@@ -279,6 +259,17 @@ private slots:
         QTest::newRow("sorting: the next one opens at that size")
             << 8 << QSize() << QSize(9000, 3000) << QSize(3000, 4500) << QSize(9000, 3000)
             << QRect(63, 0, 473, 369) << QRect() << QRect(8, 104, 345, 124) << QRect(8, 16, 449, 0);
+        // The score window (-1): its frame 100 smaller than the window, its text box 400 narrower than
+        // the frame from 3000 on; never remembered.
+        QTest::newRow("score window")
+            << -1 << QSize() << QSize(7455, 5175) << QSize(3000, 4500) << QSize(9000, 3000)
+            << QRect(8, 8, 490, 338) << QRect(15, 72, 463, 177) << QRect() << QRect(8, 16, 465, 0);
+        QTest::newRow("score window under 3000: the text box keeps its width")
+            << 0 << QSize(2985, 4500) << QSize(2985, 4500) << QSize(3000, 4500) << QSize(9000, 3000)
+            << QRect(8, 8, 192, 293) << QRect(15, 72, 463, 177) << QRect() << QRect(8, 16, 465, 0);
+        QTest::newRow("score window widened again: the text box follows the frame")
+            << 0 << QSize(4500, 4500) << QSize(4500, 4500) << QSize(3000, 4500) << QSize(9000, 3000)
+            << QRect(8, 8, 293, 293) << QRect(15, 72, 266, 177) << QRect() << QRect(8, 16, 465, 0);
     }
 
     void layoutOnResize()
@@ -288,7 +279,8 @@ private slots:
         if (open) {
             loadFixture(ts_.state);
             ts_.state.CurrentQuestionType = int16_t(open);
-            form_.reset(open == 8   ? static_cast<QDialog*>(new QSort(ts_.state))
+            form_.reset(open == -1  ? static_cast<QDialog*>(new ShowScor(ts_.state))
+                        : open == 8 ? static_cast<QDialog*>(new QSort(ts_.state))
                         : open == 5 ? static_cast<ChoiceScreen*>(new Quote(ts_.state))
                                     : new MChoice(ts_.state));
             form_->setWindowFlag(Qt::FramelessWindowHint);

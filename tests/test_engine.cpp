@@ -183,7 +183,6 @@ private slots:
         QTest::newRow("5: a date is no duplicate here") << 5 << int(BullRun) << 15 << true;
         QTest::newRow("14: the same state") << 14 << int(BullRun) << 15 << false;
         QTest::newRow("8: the same year") << 8 << int(Sherman) << 16 << false;
-        QTest::newRow("8: another year") << 8 << int(Sherman) << int(Grant) << true;
         QTest::newRow("10: the same year") << 10 << int(BullRun) << int(Sumter) << false;
     }
 
@@ -327,25 +326,13 @@ private slots:
     }
 
     // The low bound first, then the high bound, which wins when they cross; a bound may be a text.
-    void clamp_data()
-    {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("low");
-        QTest::addColumn<int>("high");
-        QTest::addColumn<int>("result");
-        QTest::newRow("below") << 0 << 1 << 10 << 1;
-        QTest::newRow("above") << 11 << 1 << 10 << 10;
-        QTest::newRow("crossed bounds, above both") << 2 << 3 << 1 << 1;
-        QTest::newRow("negative") << -4 << -9 << -5 << -5;
-    }
-
     void clamp()
     {
-        QFETCH(int, value);
-        QFETCH(int, low);
-        QFETCH(int, high);
-        QTEST(int(Clamp(value, low, high)), "result");
-        QTEST(int(Clamp(value, std::to_string(low), std::to_string(high))), "result");
+        QCOMPARE(Clamp(0, 1, 10), 1);
+        QCOMPARE(Clamp(11, "1", "10"), 10);
+        QCOMPARE(Clamp(2, 3, 1), 1);
+        QCOMPARE(Clamp(0, "3", "1"), 1);
+        QCOMPARE(Clamp(-4, "-9", "-5"), -5);
     }
 };
 
