@@ -8,6 +8,7 @@
 #include "platform/textviewer.h"
 #include "platform/textwindow.h"
 #include "platform/windowplacement.h"
+#include "screens/qsort.h"
 #include "testsupport.h"
 
 using namespace bellarune;
@@ -29,8 +30,8 @@ private slots:
         ProgramDir dir;
         Settings s;
         s.QuestionsPerGame = 7, s.BackgroundPicture = "menu.jpg";
-        dir.write("zel.INI", FormatSettings(s)), dir.writePicture("menu.jpg"),
-            dir.write("zelquiz.log", "old run\r\n");
+        dir.write("zel.INI", FormatSettings(s)), dir.writePicture("menu.jpg");
+        dir.write("zelquiz.log", "old run\r\n");
         dir.write("zel.dat",
                   "\"Lee\",\"\",\"\",0,1\r\n2,1807,1870,\"\",\"\"\r\n\"\",\"\"\r\n0,0,0\r\n0,0,0,1\r\n");
         dir.write("zelsnd.dat", "s0.wav,s1.wav,s2.wav,s3.wav,s4.wav,gone.wav,s6.wav,s7.wav,s8.wav\r\n");
@@ -38,70 +39,124 @@ private slots:
         QTemporaryDir elsewhere;
         QDir::setCurrent(elsewhere.path());
         TestState ts;
-        ProbeSound sound(ts.state);
-        ts.state.sound = sound;
-        QString steps;  // the start-up sound is the last step: when it plays, every other one stands done
+        GameState& g = ts.state;
+        g.NL.clear(), g.NameMeBaseTries = 0, g.ThreatPictureName.clear(), g.SquarePictures = 0;
+        ProbeSound sound(g);
+        g.sound = sound;
+        // The start-up sound is the last step: when it plays, every other one stands done.
+        std::string played, log;
+        QString title;
+        bool inProgramDir = false, centred = false, picture = false, credits = true;
         sound.probe = [&](const std::string& file) {
             for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* menu = qobject_cast<MainMenu*>(w))
-                    steps = QString("%1 %2 %3 %4 %5 %6 %7 %8 '%9' %10")
-                                .arg(file.c_str())
-                                .arg(QDir::current() == QDir(dir.path()))
-                                .arg(menu->windowTitle(), ts.state.names.StateNames[16].c_str())
-                                .arg(ts.state.settings.QuestionsPerGame)
-                                .arg(menu->frameGeometry().center() == menu->screen()->geometry().center())
-                                .arg(menu->hasPicture())
-                                .arg(ts.state.table.ItemCount)
-                                .arg(dir.read("zelquiz.log").c_str())
-                                .arg(menu->Label4->isVisible());
+                if (auto* menu = qobject_cast<MainMenu*>(w)) {
+                    played = file, log = dir.read("zelquiz.log"), title = menu->windowTitle();
+                    inProgramDir = QDir::current() == QDir(dir.path());
+                    centred = menu->frameGeometry().center() == menu->screen()->geometry().center();
+                    picture = menu->hasPicture(), credits = menu->Label4->isVisible();
+                }
         };
-        MainMenu menu(ts.state, dir.path());
-        QCOMPARE(steps, QString("gone.wav 1 Bellarune Game Kansas-Nebraska 7 1 1 1 '' 0"));
-        QVERIFY(ts.state.settings.SoundOn == 0 &&
-                ts.notifier.messages.empty());  // a sound that cannot play: off, silently
+        MainMenu menu(g, dir.path());
+        QCOMPARE(played, "gone.wav");
+        QVERIFY(inProgramDir);
+        QCOMPARE(title, "Bellarune Game");
+        QVERIFY(centred);
+        QVERIFY(picture);
+        QCOMPARE(log, "");
+        QVERIFY(!credits);
+        QCOMPARE(g.names.StateNames[16], "Kansas-Nebraska");
+        QCOMPARE(g.settings.QuestionsPerGame, 7);
+        QCOMPARE(g.table.ItemCount, 1);
+        QCOMPARE(g.NL, "\r\n");
+        QCOMPARE(g.NameMeBaseTries, 6);
+        QCOMPARE(g.ThreatPictureName, "cannon");
+        QCOMPARE(g.SquarePictures, 1);
+        QCOMPARE(g.settings.SoundOn, 0);  // a sound that cannot play: off, silently
+        QCOMPARE(ts.notifier.messages, std::vector<std::string>{});
         menu.show();
         QTest::mouseClick(menu.Command3, Qt::LeftButton);  // About: the credits, whole at the design size
-        for (QLabel* l : {menu.Label3, menu.Label4})
-            QVERIFY(l->isVisible() && l->rect().contains(l->fontMetrics().boundingRect(
-                                          l->rect(), Qt::TextWordWrap, l->text())));
+        for (QLabel* l : {menu.Label3, menu.Label4}) {
+            QVERIFY(l->isVisible());
+            QVERIFY(
+                l->rect().contains(l->fontMetrics().boundingRect(l->rect(), Qt::TextWordWrap, l->text())));
+        }
         QTest::mouseClick(menu.cmdCatalog, Qt::LeftButton);
         QCOMPARE(ts.textsShown, (std::vector<std::pair<std::string, int>>{{"zelord.txt", 3}}));
         QFile::remove(dir.file("zel.INI")), QTest::mouseClick(menu.cmdquit, Qt::LeftButton);
         ini[1] = "0 0 8 8";  // the values read, with the sound off
         QCOMPARE(dir.lines("zel.INI"), ini);
         // A sound file the system will not read: its error text, the file and the number; the sound stays on.
-        ts.state.settings.SoundOn = 1, QDir(dir.path()).mkdir("s4.wav"), PlaySound(ts.state, Sound::Chime);
+        g.settings.SoundOn = 1, QDir(dir.path()).mkdir("s4.wav"), PlaySound(g, Sound::Chime);
         QFile s4(dir.file("s4.wav"));
-        QVERIFY(!s4.open(QIODevice::ReadOnly) && ts.state.settings.SoundOn == 1);
+        QVERIFY(!s4.open(QIODevice::ReadOnly));
+        QCOMPARE(g.settings.SoundOn, 1);
         QCOMPARE(ts.notifier.messages,
                  std::vector<std::string>{s4.errorString().toStdString() + "\r\ns4.wav 4"});
     }
 
-    // The sorting screen's window memory, through the screen itself.
-    void windowMemory()
+    // The sorting screen's slot remembered with a window state and an outer size in twips; two
+    // sorting questions in a row, each opening as remembered.
+    void windowMemoryAcrossQuestions_data()
+    {
+        QTest::addColumn<int>("state");       // remembered: 0 normal, 1 minimised, 2 maximised
+        QTest::addColumn<QSize>("size");      // remembered
+        QTest::addColumn<QSize>("opens");     // the outer size each question opens at
+        QTest::addColumn<bool>("maximised");  // as each question opens
+        QTest::addColumn<int>("saved");       // the slot's state in zel.INI after the game
+        // The offscreen screen is 800 pixels, 12000 twips, high.
+        QTest::newRow("normal, taller than the screen: cut to it, centred")
+            << 0 << QSize(6000, 15000) << QSize(6000, 12000) << false << 0;
+        QTest::newRow("maximised, question after question")
+            << 2 << QSize(6000, 7500) << QSize(6000, 7500) << true << 2;
+        QTest::newRow("minimised opens normal") << 1 << QSize(6000, 7500) << QSize(6000, 7500) << false << 0;
+    }
+
+    void windowMemoryAcrossQuestions()
+    {
+        QFETCH(int, state);
+        QFETCH(QSize, size);
+        QFETCH(QSize, opens);
+        QFETCH(bool, maximised);
+        ProgramDir dir;
+        TestState ts;
+        loadFixture(ts.state);
+        Settings& s = ts.state.settings;
+        s.QuestionsPerGame = 2, s.CategoryEnabled.fill(0), s.CategoryEnabled[8] = -1;
+        s.WindowMemory[SlotSort] = {int16_t(state), 0, int16_t(size.height()), int16_t(size.width())};
+        ts.state.rng.queue({typeOf(8)});
+        const Move look = [&](QWidget* w) {
+            const auto closing = qScopeGuard([w] { w->close(); });
+            QCOMPARE(w->isMaximized(), maximised);
+            if (maximised)
+                return;
+            // Offscreen, the frame is learnt once the window is shown: a few pixels either way.
+            const QSize outer(outerWidthTwips(w), outerHeightTwips(w));
+            const QSize off = outer - opens;
+            QCOMPARE(std::abs(off.width()) <= 60 && std::abs(off.height()) <= 60 ? opens : outer, opens);
+            QVERIFY(std::abs(w->frameGeometry().center().y() - w->screen()->geometry().center().y()) <= 2);
+        };
+        playGame(ts, {look, [&](QWidget* w) { ts.state.rng.queue({typeOf(8)}), look(w); }});
+        QTEST(strings(dir.lines("zel.INI")).value(3).section(' ', 1, 1).toInt(), "saved");
+    }
+
+    // A restore raises a real resize, whose save is held off; slot 3, the score window's, is never
+    // remembered and does not hold off the next call.
+    void rememberWindow()
     {
         ProgramDir dir;
         TestState ts;
         loadFixture(ts.state);
-        ts.state.settings.QuestionsPerGame = 1, ts.state.settings.CategoryEnabled.fill(0),
-        ts.state.settings.CategoryEnabled[8] = -1;
-        ts.state.settings.WindowMemory[1] = {0, 0, 15000, 6000};  // taller than the screen: cut to it
-        ts.state.rng.queue({typeOf(8)});
-        playGame(ts, {[&](QWidget* w) {
-                     const auto closing = qScopeGuard([w] { w->close(); });
-                     const QRect outer = w->frameGeometry(), screen = w->screen()->geometry();
-                     QVERIFY(std::abs(outer.center().y() - screen.center().y()) <= 2 &&
-                             w->height() == screen.height());
-                     WindowMemoryRecord& memory = ts.state.settings.WindowMemory[1];
-                     QFile::remove(dir.file("zel.INI")), memory = {0, 0, 6000, 7500};
-                     RememberWindow(ts.state, w, 1, 1);  // raises a real resize, whose save is held off
-                     QVERIFY(!dir.exists("zel.INI"));
-                     RememberWindow(ts.state, w, 3, 0),
-                         RememberWindow(ts.state, w, 1, 0);  // slot 3: nothing, the next call works
-                     QVERIFY(memory == (WindowMemoryRecord{0, 128 + 255 * 256 + 255 * 65536, 6000, 7500}) &&
-                             dir.exists("zel.INI"));
-                     QVERIFY(ts.state.settings.WindowMemory[3] == WindowMemoryRecord{});
-                 }});
+        ts.state.CurrentQuestionType = 8;
+        QSort w(ts.state);
+        w.show();
+        WindowMemoryRecord& memory = ts.state.settings.WindowMemory[SlotSort];
+        QFile::remove(dir.file("zel.INI")), memory = {0, 0, 6000, 7500};
+        RememberWindow(ts.state, &w, SlotSort, 1);
+        QVERIFY(!dir.exists("zel.INI"));
+        RememberWindow(ts.state, &w, SlotScore, 0), RememberWindow(ts.state, &w, SlotSort, 0);
+        QVERIFY(memory == (WindowMemoryRecord{0, 128 + 255 * 256 + 255 * 65536, 6000, 7500}));
+        QVERIFY(dir.exists("zel.INI"));
+        QVERIFY(ts.state.settings.WindowMemory[SlotScore] == WindowMemoryRecord{});
     }
 
     void textViewer()

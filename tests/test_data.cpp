@@ -1,6 +1,5 @@
-// The data file, the settings file and the sound list: exact bytes, reading, faults.
+// The data file, the settings file and the sound list: exact lines, reading, faults.
 #include <QtTest>
-#include <optional>
 
 #include "data/itemtable.h"
 #include "data/soundlist.h"
@@ -9,10 +8,18 @@
 using namespace bellarune;
 using namespace bellarune::test;
 
+namespace {
+// A record of 19 values with the given name, all else empty or 0.
+std::string rec(const std::string& name)
+{
+    return "\"" + name + "\",,,0,0,0,0,0,,,,,0,0,0,0,0,0,0\r\n";
+}
+}  // namespace
+
 class TestData : public QObject {
     Q_OBJECT
 private slots:
-    void itemFile()
+    void itemFileWrittenAndReadBack()
     {
         ProgramDir dir;
         TestState ts;
@@ -32,107 +39,184 @@ private slots:
                       "Gettysburg Campaign",
                       {-1, 2, -32768, 4, 5, 32767},
                       3};
+        // A double quote and line breaks cannot be stored: they become ' and blanks.
         t.Items[2] = {"The \"Stonewall\" brigade", "Caf\xe9",       "", 0, 0, 0, 0, 0, "", "",
                       "one\r\ntwo\nthree",         "  Valley, 1862"};
-        QVERIFY(WriteItemFile("zel.dat", t, ts.notifier) && ReadItemFile("zel.dat", in, ts.notifier));
-        QCOMPARE(dir.read("zel.dat"),
-                 std::string("\"Gettysburg\",\"High water mark\",\"g.jpg\",1,0\r\n"
-                             "7,-1863,1864,\"July 1-3, 1863\",\"Meade, Lee\"\r\n\"Turned back\",\"Gettysburg "
-                             "Campaign\"\r\n"
-                             "-1,2,-32768\r\n4,5,32767,3\r\n\"The 'Stonewall' "
-                             "brigade\",\"Caf\xe9\",\"\",0,0\r\n0,0,0,\"\",\"\"\r\n"
-                             "\"one two three\",\"  Valley, 1862\"\r\n0,0,0\r\n0,0,0,0\r\n"));
+        QVERIFY(WriteItemFile("zel.dat", t, ts.notifier));
+        QCOMPARE(strings(dir.lines("zel.dat")),
+                 QStringList({"\"Gettysburg\",\"High water mark\",\"g.jpg\",1,0",
+                              "7,-1863,1864,\"July 1-3, 1863\",\"Meade, Lee\"",
+                              "\"Turned back\",\"Gettysburg Campaign\"", "-1,2,-32768", "4,5,32767,3",
+                              "\"The 'Stonewall' brigade\",\"Caf\xe9\",\"\",0,0", "0,0,0,\"\",\"\"",
+                              "\"one two three\",\"  Valley, 1862\"", "0,0,0", "0,0,0,0"}));
+        QVERIFY(ReadItemFile("zel.dat", in, ts.notifier));
         t.Items[2].Name = "The 'Stonewall' brigade";
         t.Items[2].Description = "one two three";
-        QVERIFY(in.ItemCount == 2 && in.Items[1] == t.Items[1] && in.Items[2] == t.Items[2]);
+        QCOMPARE(in.ItemCount, int16_t(2));
+        QVERIFY(in.Items[1] == t.Items[1]);
+        QVERIFY(in.Items[2] == t.Items[2]);
+    }
 
-        // Reading and its faults.
-        const ItemRecord loose{
-            "A", "n", "i", 3, 0, 1, 1900, 1950, "d", "c", "  d, e", "camp", {1, 2, 3, 4, 5, -6}, 3};
-        auto rec = [](std::string n) { return "\"" + n + "\",,,0,0,0,0,0,,,,,0,0,0,0,0,0,0\r\n"; };
+    void itemFileRead_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("count");  // ItemCount afterwards, 7 before
+        QTest::addColumn<QString>("message");
         std::string many;
         for (int i = 1; i <= 400; ++i)
             many += rec("item" + std::to_string(i));
-        // The file (none: missing), ItemCount afterwards (7 before), the message. ItemCount 1: the record
-        // "loose".
-        for (const auto& [data, count, message] :
-             std::vector<std::tuple<std::optional<std::string>, int, std::string>>{
-                 {"\"A\", \"n\",  i,3, 0,1,1900,1950\n\"d\",\"c\",\"  d, e\"\ncamp  \n1\n2\n3\n4\n5\n-6\n 3",
-                  1, ""},
-                 // blank lines anywhere; a comma before a line end is one separator
-                 {"\r\n\r\n\"A\",\"n\",\"i\",3,0,\r\n\r\n  \r\n1,1900,1950,\"d\",\"c\",\r\n\"  d, "
-                  "e\",\"camp\","
-                  "\r\n1,2,3,\r\n\r\n4,5,-6,3\r\n\r\n  \r\n",
-                  1, ""},
-                 {std::nullopt, 7, "No such file or directory\r\nlast item 0 "},
-                 {"", 0, ""},
-                 {" \r\n\r\n  ", 0, ""},
-                 {rec("good") + "\"bad\",\"\",\"\",x1,0\r\n0,0,0", 7, "Type mismatch\r\nlast item 1 good"},
-                 {"\"big\",\"n\",\"i\",0,0\r\n0,40000,0", 7, "Overflow\r\nlast item 0 "},
-                 {rec("first") + rec("second") + "\"third\",\"\",0", 7,
-                  "Input past end of file\r\nlast item 2 second"},
-                 {rec("ok") + "\"unclosed string", 7, "Input past end of file\r\nlast item 1 ok"},
-                 {"\x01\xff garbage", 7, "Input past end of file\r\nlast item 0 "},
-                 {many, 400, ""},
-                 {many + rec("one too many"), 7, "Subscript out of range\r\nlast item 400 item400"}}) {
-            ProgramDir rowDir;
-            RecordingNotifier notifier;
-            if (data)
-                rowDir.write("zel.dat", *data);
-            ItemTable got;
-            got.ItemCount = 7;
-            const bool read = ReadItemFile("zel.dat", got, notifier);
-            QCOMPARE(notifier.messages, message.empty() ? std::vector<std::string>{} : std::vector{message});
-            QVERIFY(read == message.empty() && got.ItemCount == count && got.Items[0] == ItemRecord{});
-            QVERIFY(count != 1 || got.Items[1] == loose);
-            // A partly read table never replaces the owner's file.
-            QCOMPARE(WriteItemFile("zel.dat", got, notifier), read);
-            QVERIFY(read || rowDir.read("zel.dat") == data.value_or(""));
-        }
+        QTest::newRow("values split anyhow over lines, bare and quoted, blanks before")
+            << true
+            << QByteArray(
+                   "\"A\", \"n\",  i,3, 0,1,1900,1950\n\"d\",\"c\",\"  d, e\"\ncamp  \n1\n2\n3\n4\n5\n-6\n 3")
+            << 1 << "";
+        QTest::newRow("blank lines anywhere; a comma before a line end is one separator")
+            << true
+            << QByteArray(
+                   "\r\n\r\n\"A\",\"n\",\"i\",3,0,\r\n\r\n  \r\n1,1900,1950,\"d\",\"c\",\r\n\"  d, "
+                   "e\",\"camp\",\r\n1,2,3,\r\n\r\n4,5,-6,3\r\n\r\n  \r\n")
+            << 1 << "";
+        QTest::newRow("missing file")
+            << false << QByteArray() << 7 << "No such file or directory\r\nlast item 0 ";
+        QTest::newRow("empty file") << true << QByteArray() << 0 << "";
+        QTest::newRow("only blanks and line ends") << true << QByteArray(" \r\n\r\n  ") << 0 << "";
+        QTest::newRow("a letter in a number")
+            << true << QByteArray((rec("good") + "\"bad\",\"\",\"\",x1,0\r\n0,0,0").c_str()) << 7
+            << "Type mismatch\r\nlast item 1 good";
+        QTest::newRow("a number past 16 bits")
+            << true << QByteArray("\"big\",\"n\",\"i\",0,0\r\n0,40000,0") << 7 << "Overflow\r\nlast item 0 ";
+        QTest::newRow("cut inside a record")
+            << true << QByteArray((rec("first") + rec("second") + "\"third\",\"\",0").c_str()) << 7
+            << "Input past end of file\r\nlast item 2 second";
+        QTest::newRow("an unclosed string") << true << QByteArray((rec("ok") + "\"unclosed string").c_str())
+                                            << 7 << "Input past end of file\r\nlast item 1 ok";
+        QTest::newRow("400 records") << true << QByteArray(many.c_str()) << 400 << "";
+        QTest::newRow("a 401st record") << true << QByteArray((many + rec("one too many")).c_str()) << 7
+                                        << "Subscript out of range\r\nlast item 400 item400";
     }
 
-    void settingsFileAndSoundList()
+    void itemFileRead()
+    {
+        QFETCH(bool, exists);
+        QFETCH(QByteArray, data);
+        QFETCH(int, count);
+        QFETCH(QString, message);
+        ProgramDir dir;
+        RecordingNotifier notifier;
+        if (exists)
+            dir.write("zel.dat", data.toStdString());
+        ItemTable got;
+        got.ItemCount = 7;
+        const bool read = ReadItemFile("zel.dat", got, notifier);
+        QCOMPARE(strings(notifier.messages), message.isEmpty() ? QStringList() : QStringList(message));
+        QCOMPARE(read, message.isEmpty());
+        QCOMPARE(got.ItemCount, count);
+        QVERIFY(got.Items[0] == ItemRecord{});
+        if (count == 1)
+            QVERIFY(
+                got.Items[1] ==
+                (ItemRecord{
+                    "A", "n", "i", 3, 0, 1, 1900, 1950, "d", "c", "  d, e", "camp", {1, 2, 3, 4, 5, -6}, 3}));
+        // A partly read table never replaces the owner's file.
+        QCOMPARE(WriteItemFile("zel.dat", got, notifier), read);
+        if (!read)
+            QCOMPARE(QByteArray::fromStdString(dir.read("zel.dat")), data);
+    }
+
+    void settingsFileWrittenAndReadBack()
     {
         ProgramDir dir;
         Settings s, in;
-        s.MinDifficulty = 2, s.MaxDifficulty = 3, s.QuestionsPerGame = 10, s.LogLevel = 2,
-        s.SettingsSpare = -5;
-        s.SoundOn = 0, s.BackgroundPicture = "my menu picture.jpg";
+        s.MinDifficulty = 2, s.MaxDifficulty = 3, s.QuestionsPerGame = 10, s.LogLevel = 2;
+        s.SettingsSpare = -5, s.SoundOn = 0, s.BackgroundPicture = "my menu picture.jpg";
         s.CategoryEnabled = {0, -1, -1, -1, -1, 0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 1, 0};
+        // Window states 0 normal, 1 minimised, 2 maximised.
         for (int k = 0; k < 10; ++k)
             s.WindowMemory[k] = {int16_t(k % 3), 100000 + k, int16_t(1000 + k), int16_t(2000 + k)};
-        QVERIFY(WriteSettingsFile("zel.INI", s, nullptr) && LoadSettings("zel.INI", in) && in == s);
-        QCOMPARE(dir.read("zel.INI"),
-                 std::string("2 3 10 2\r\n-5 0 8 8\r\nmy menu picture.jpg\r\n0 1 0 2 1\r\n"
-                             "100000 100001 100003 100002 100004\r\n1000 1001 1003 1002 1004\r\n2000 2001 "
-                             "2003 2002 2004\r\n"
-                             "2 0 1 2 0\r\n100005 100006 100007 100008 100009\r\n1005 1006 1007 1008 1009\r\n"
-                             "2005 2006 2007 2008 "
-                             "2009\r\n0\r\n-1\r\n-1\r\n-1\r\n-1\r\n0\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n"
-                             "-1\r\n-1\r\n-1\r\n-1\r\n1\r\n"));
-        // Missing, short, garbled and loosely spaced files: what is read, written back. Lines 4-28 of the
-        // defaults:
-        const std::string defaults =
-            "0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n"
-            "0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 "
-            "0\r\n0\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n"
-            "-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n-1\r\n";
-        for (const auto& [input, expected] : std::vector<std::pair<std::optional<std::string>, std::string>>{
-                 {std::nullopt, "1 1 5 1\r\n0 1 8 8\r\nzelback.jpg\r\n" + defaults},
-                 {"abc 99999 7 x\r\n\xff\xfe\r\n", "1 1 7 1\r\n0 1 8 8\r\nzelback.jpg\r\n" + defaults},
-                 {"2,3, 4 0\r\n1 0,8,8\r\n  my pic.jpg, ignored",
-                  "2 3 4 0\r\n1 0 8 8\r\nmy pic.jpg\r\n" + defaults}}) {
-            input ? dir.write("zel.INI", *input) : void(QFile::remove(dir.file("zel.INI")));
-            Settings read;
-            LoadSettings("zel.INI", read);
-            QVERIFY(WriteSettingsFile("zel.INI", read, nullptr));
-            QCOMPARE(dir.read("zel.INI"), expected);
-        }
-        // The sound list: quoted or bare values, commas or line ends, nine values.
-        using List = std::array<std::string, 10>;
-        QVERIFY(ParseSoundList("\"a.wav\",b\r\nc\n\n  d  ,\" e, f\"\r\nf\r\ng,h,i,j") ==
-                (List{"a.wav", "b", "c", "d", " e, f", "f", "g", "h", "i", ""}));
-        QVERIFY(ParseSoundList("a,,c") == (List{"a", "", "c"}));
+        QVERIFY(WriteSettingsFile("zel.INI", s, nullptr));
+        QCOMPARE(strings(dir.lines("zel.INI")), QStringList({"2 3 10 2",
+                                                             "-5 0 8 8",
+                                                             "my menu picture.jpg",
+                                                             "0 1 0 2 1",
+                                                             "100000 100001 100003 100002 100004",
+                                                             "1000 1001 1003 1002 1004",
+                                                             "2000 2001 2003 2002 2004",
+                                                             "2 0 1 2 0",
+                                                             "100005 100006 100007 100008 100009",
+                                                             "1005 1006 1007 1008 1009",
+                                                             "2005 2006 2007 2008 2009",
+                                                             "0",
+                                                             "-1",
+                                                             "-1",
+                                                             "-1",
+                                                             "-1",
+                                                             "0",
+                                                             "-1",
+                                                             "-1",
+                                                             "-1",
+                                                             "-1",
+                                                             "-1",
+                                                             "-1",
+                                                             "-1",
+                                                             "-1",
+                                                             "-1",
+                                                             "-1",
+                                                             "1"}));
+        QVERIFY(LoadSettings("zel.INI", in));
+        QVERIFY(in == s);
+    }
+
+    void settingsFileRead_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QStringList>("written");  // the first three lines written back
+        QTest::newRow("missing: the defaults")
+            << false << QByteArray() << QStringList{"1 1 5 1", "0 1 8 8", "zelback.jpg"};
+        QTest::newRow("values that cannot be read keep their defaults")
+            << true << QByteArray("abc 99999 7 x\r\n\xff\xfe\r\n")
+            << QStringList{"1 1 7 1", "0 1 8 8", "zelback.jpg"};
+        QTest::newRow("commas and blanks; the picture up to a comma")
+            << true << QByteArray("2,3, 4 0\r\n1 0,8,8\r\n  my pic.jpg, ignored")
+            << QStringList{"2 3 4 0", "1 0 8 8", "my pic.jpg"};
+    }
+
+    void settingsFileRead()
+    {
+        QFETCH(bool, exists);
+        QFETCH(QByteArray, data);
+        QFETCH(QStringList, written);
+        ProgramDir dir;
+        if (exists)
+            dir.write("zel.INI", data.toStdString());
+        Settings read;
+        LoadSettings("zel.INI", read);
+        QVERIFY(WriteSettingsFile("zel.INI", read, nullptr));
+        const QStringList lines = strings(dir.lines("zel.INI"));
+        QCOMPARE(lines.mid(0, 3), written);
+        // The window memory empty, every question type enabled.
+        QCOMPARE(lines.mid(3, 8), QStringList(8, "0 0 0 0 0"));
+        QCOMPARE(lines.mid(11), QStringList{"0"} + QStringList(16, "-1"));
+    }
+
+    void soundList_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QStringList>("files");  // sounds 0 to 9
+        QTest::newRow("quoted or bare, commas or line ends, nine values")
+            << QByteArray("\"a.wav\",b\r\nc\n\n  d  ,\" e, f\"\r\nf\r\ng,h,i,j")
+            << QStringList{"a.wav", "b", "c", "d", " e, f", "f", "g", "h", "i", ""};
+        QTest::newRow("an empty value; fewer than nine")
+            << QByteArray("a,,c") << QStringList{"a", "", "c", "", "", "", "", "", "", ""};
+    }
+
+    void soundList()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QStringList, files);
+        const auto got = ParseSoundList(data.toStdString());
+        QCOMPARE(strings({got.begin(), got.end()}), files);
     }
 };
 

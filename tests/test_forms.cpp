@@ -5,6 +5,7 @@
 #include "app/mainmenu.h"
 #include "maint/setup.h"
 #include "maint/zeledit.h"
+#include "platform/qtnotifier.h"
 #include "platform/textwindow.h"
 #include "screens/showscor.h"
 #include "testsupport.h"
@@ -206,77 +207,172 @@ const bool frameless = [] {
     return qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
 }();
 
-// The controls of a live form that differ from their rows, each shown as it is.
-QStringList differences(QWidget* form, const std::vector<Row>& rows)
+// How a control looked: its text, tooltip, geometry in pixels, font and colours.
+struct Look {
+    QString text, tip;
+    QRect geometry;
+    QFont font;
+    QColor background, foreground;
+};
+
+// The looks of a live form's controls by name; the form itself under its own name, its geometry
+// the client size.
+QMap<QString, Look> looks(QWidget* form)
 {
-    QStringList out;
-    const double pxPerTwip = QGuiApplication::primaryScreen()->logicalDotsPerInchX() / 1440;
-    for (const Row& r : rows) {
-        QWidget* w = r.t == na ? form : form->findChild<QWidget*>(r.name);
-        if (!w || w->objectName() != r.name) {
-            out << QString(r.name) + " missing";
-            continue;
-        }
-        QString text;
+    QMap<QString, Look> out;
+    for (QWidget* w : QWidgetList{form} + form->findChildren<QWidget*>()) {
+        if (out.contains(w->objectName()))
+            continue;  // the first of a name, as findChild finds it
+        Look& look = out[w->objectName()];
         for (const char* p : {"windowTitle", "plainText", "currentText", "title", "text"})
-            text = w->property(p).isValid() ? w->property(p).toString() : text;
-        const QRect g = r.t == na ? QRect(0, 0, w->width(), w->height()) : w->geometry();
-        const int got[] = {g.x(), g.y(), g.width(), g.height()}, want[] = {r.l, r.t, r.w, r.h};
-        const QFont f = w->font();
-        const int bg = int(w->palette().color(w->backgroundRole()).rgb() & 0xffffff);
-        const int fg = int(w->palette().color(w->foregroundRole()).rgb() & 0xffffff);
-        bool same = (!r.text || text == r.text) && w->toolTip() == r.tip && (r.bg == na || bg == r.bg) &&
-                    (r.fg == na || fg == r.fg);
-        for (int k = r.t == na ? 2 : 0; k < 4; ++k)
-            same = same && (want[k] == na || std::abs(got[k] - want[k] * pxPerTwip) <= 1);
-        if (!same || (r.font && (!QFontInfo(f).family().endsWith(r.font) || f.pointSizeF() != r.pt ||
-                                 f.bold() != bool(r.style & B) || f.italic() != bool(r.style & I))))
-            QDebug(&out.emplace_back())
-                << r.name << text << w->toolTip() << g << QFontInfo(f).family() << f << Qt::hex << bg << fg;
+            look.text = w->property(p).isValid() ? w->property(p).toString() : look.text;
+        look.tip = w->toolTip(), look.font = w->font();
+        look.geometry = w == form ? QRect(0, 0, w->width(), w->height()) : w->geometry();
+        look.background = w->palette().color(w->backgroundRole());
+        look.foreground = w->palette().color(w->foregroundRole());
     }
     return out;
+}
+
+// Shows the form as the game shows it: a question screen in a one-question game of its type,
+// the picks laid down (Grant, Lee, Sherman, Jackson; on the multiple choice screen Grant's draw
+// makes slot 0 the right one, and Lee stands there), the others made and shown.
+QMap<QString, Look> open(const QString& name, int type)
+{
+    ProgramDir dir;
+    TestState ts;
+    loadFixture(ts.state);
+    writeItemPictures(dir, ts.state);
+    QMap<QString, Look> found;
+    if (type != na) {
+        ts.state.settings.QuestionsPerGame = 1;
+        ts.state.settings.CategoryEnabled.fill(0), ts.state.settings.CategoryEnabled[std::size_t(type)] = -1;
+        ts.state.rng.queue({typeOf(type), pickOf(Grant), pickOf(Lee), pickOf(Sherman), pickOf(Jackson)});
+        playGame(ts, {[&](QWidget* w) { found = looks(w), w->close(); }});
+        return found;
+    }
+    dir.write("zelord.txt", "Catalog\r\n");
+    std::unique_ptr<QWidget> form(new TextWindow(dir.file("zelord.txt")));
+    if (name != "textwindow")
+        form.reset(name == "main"      ? static_cast<QWidget*>(new MainMenu(ts.state, dir.path()))
+                   : name == "setup"   ? static_cast<QWidget*>(new Setup(ts.state))
+                   : name == "zeledit" ? static_cast<QWidget*>(new ZelEdit(ts.state))
+                                       : new ShowScor(ts.state));
+    form->show();
+    return looks(form.get());
+}
+
+// The expected rectangle when the actual one is within a pixel of it on every edge (twips do not
+// fall on whole pixels), else the actual one.
+QRect near(const QRect& actual, const QRect& expected)
+{
+    const bool close = std::abs(actual.left() - expected.left()) <= 1 &&
+                       std::abs(actual.top() - expected.top()) <= 1 &&
+                       std::abs(actual.right() - expected.right()) <= 1 &&
+                       std::abs(actual.bottom() - expected.bottom()) <= 1;
+    return close ? expected : actual;
 }
 
 }  // namespace
 
 class TestForms : public QObject {
     Q_OBJECT
+    QMap<QString, QMap<QString, Look>> forms_;  // each form opened once, for all its rows
+
 private slots:
-    // Each form opens as the game opens it: a question screen in a one-question game of its type, the
-    // picks laid down (Grant, Lee, Sherman, Jackson; on the multiple choice screen Grant's draw makes
-    // slot 0 the right one, and Lee stands there), the others made and shown.
-    void everyFormFollowsItsTable()
+    void everyControlFollowsItsRow_data()
     {
-        QStringList all;
-        for (auto first = rows.begin(); first != rows.end();) {
-            const auto last = std::find_if(first + 1, rows.end(), [](const Row& r) { return r.t == na; });
-            const QString name = first->name;
-            ProgramDir dir;
-            TestState ts;
-            loadFixture(ts.state);
-            writeItemPictures(dir, ts.state);
-            QStringList found{name + " not shown"};
-            const auto check = [&](QWidget* w) { found = differences(w, {first, last}), w->close(); };
-            if (first->l != na) {
-                ts.state.settings.QuestionsPerGame = 1;
-                ts.state.settings.CategoryEnabled.fill(0),
-                    ts.state.settings.CategoryEnabled[std::size_t(first->l)] = -1;
-                ts.state.rng.queue(
-                    {typeOf(first->l), pickOf(Grant), pickOf(Lee), pickOf(Sherman), pickOf(Jackson)});
-                playGame(ts, {check});
-            } else {
-                dir.write("zelord.txt", "Catalog\r\n");
-                std::unique_ptr<QWidget> form(new TextWindow(dir.file("zelord.txt")));
-                if (name != "textwindow")
-                    form.reset(name == "main"      ? static_cast<QWidget*>(new MainMenu(ts.state, dir.path()))
-                               : name == "setup"   ? static_cast<QWidget*>(new Setup(ts.state))
-                               : name == "zeledit" ? static_cast<QWidget*>(new ZelEdit(ts.state))
-                                                   : new ShowScor(ts.state));
-                form->show(), check(form.get());
-            }
-            all << found, first = last;
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("type");  // of the question that opens it, na for the other forms
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");  // null: set from the items, not looked at
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<QRect>("twips");   // a form's row: its client size; na: not given
+        QTest::addColumn<QString>("font");  // the family's last word; empty: not given
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<QColor>("background");  // invalid: not given
+        QTest::addColumn<QColor>("foreground");
+        const Row* form = nullptr;
+        for (const Row& r : rows) {
+            form = r.t == na ? &r : form;
+            const auto colour = [](int c) { return c == na ? QColor() : QColor::fromRgb(QRgb(c)); };
+            QTest::addRow("%s %s", form->name, r.t == na ? "" : r.name)
+                << QString(form->name) << form->l << QString(r.t == na ? form->name : r.name)
+                << QString(r.text) << QString(r.tip)
+                << QRect(r.t == na ? 0 : r.l, r.t == na ? 0 : r.t, r.w, r.h) << QString(r.font) << r.pt
+                << bool(r.style & B) << bool(r.style & I) << colour(r.bg) << colour(r.fg);
         }
-        QVERIFY2(all.isEmpty(), qPrintable(all.join('\n')));
+    }
+
+    void everyControlFollowsItsRow()
+    {
+        QFETCH(QString, form);
+        QFETCH(int, type);
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        QFETCH(QRect, twips);
+        QFETCH(QString, font);
+        QFETCH(QColor, background);
+        QFETCH(QColor, foreground);
+        if (!forms_.contains(form))
+            forms_[form] = open(form, type);
+        QVERIFY2(forms_[form].contains(control), "missing");
+        const Look& look = forms_[form][control];
+        if (!text.isNull())
+            QCOMPARE(look.text, text);
+        QTEST(look.tip, "tip");
+        const double pxPerTwip = QGuiApplication::primaryScreen()->logicalDotsPerInchX() / 1440;
+        QRect want(qRound(twips.x() * pxPerTwip), qRound(twips.y() * pxPerTwip),
+                   qRound(twips.width() * pxPerTwip), qRound(twips.height() * pxPerTwip));
+        if (twips.height() == na)  // a label whose height follows its text
+            want.setHeight(look.geometry.height());
+        QCOMPARE(near(look.geometry, want), want);
+        if (!font.isEmpty()) {
+            QVERIFY2(QFontInfo(look.font).family().endsWith(font), qPrintable(QFontInfo(look.font).family()));
+            QTEST(look.font.pointSizeF(), "points");
+            QTEST(look.font.bold(), "bold");
+            QTEST(look.font.italic(), "italic");
+        }
+        if (background.isValid())
+            QCOMPARE(look.background, background);
+        if (foreground.isValid())
+            QCOMPARE(look.foreground, foreground);
+    }
+
+    // The game's message boxes: a message with OK only, a question with OK and Cancel, each titled.
+    void messageBoxes_data()
+    {
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("a message: OK only, the game's title")
+            << false << "Bellarune Game" << QStringList({"OK"});
+        QTest::newRow("a question: OK and Cancel, its own title")
+            << true << "Store list to file" << QStringList({"Cancel", "OK"});
+    }
+
+    void messageBoxes()
+    {
+        QFETCH(bool, question);
+        QtNotifier notifier;
+        QString title, text;
+        QStringList buttons;
+        onNextModal([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            title = box->windowTitle(), text = box->text();
+            for (QAbstractButton* b : box->buttons())
+                buttons << b->text().remove('&');
+            box->button(QMessageBox::Ok)->click();
+        });
+        const bool ok = question ? notifier.askOkCancel("Ready?", "Store list to file")
+                                 : (notifier.showMessage("Ready?"), true);
+        QVERIFY(ok);
+        QCOMPARE(text, "Ready?");
+        QTEST(title, "title");
+        buttons.sort();
+        QTEST(buttons, "buttons");
     }
 };
 

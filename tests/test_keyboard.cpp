@@ -22,8 +22,8 @@
 using namespace bellarune;
 using namespace bellarune::test;
 
-using Weights = QList<QPair<QString, int>>;
-Q_DECLARE_METATYPE(Weights)
+using NamedWeights = QList<QPair<QString, int>>;
+Q_DECLARE_METATYPE(NamedWeights)
 
 namespace {
 
@@ -74,7 +74,7 @@ struct MouseCounter : QObject {
 
 struct Played {
     QStringList score, log;
-    Weights weights;
+    NamedWeights weights;
     QString sounds;
     int mousePresses = 0;
 };
@@ -148,18 +148,18 @@ private slots:
         QTest::addColumn<QString>("byMouse");
         QTest::addColumn<QStringList>("score");
         QTest::addColumn<QStringList>("log");
-        QTest::addColumn<Weights>("weights");
+        QTest::addColumn<NamedWeights>("weights");
         QTest::addColumn<QString>("sounds");
         QTest::newRow("multiple choice: arrows move the focus, Enter answers")
             << 3 << QList<int>{2, Grant, Lee, Sherman, Jackson, Barton} << "Down Down Return"
             << "choice2"
             << QStringList{"Results for Who was?", " Correct, +5 pts", "Current score: 5 of 5  (100%)"}
             << QStringList{kHead, "Multiple Choice"}
-            << Weights{{"Ulysses S. Grant", 10},
-                       {"Robert E. Lee", 1},
-                       {"William T. Sherman", 5},
-                       {"Thomas J. Jackson", 1},
-                       {"Clara Barton", 1}}
+            << NamedWeights{{"Ulysses S. Grant", 10},
+                            {"Robert E. Lee", 1},
+                            {"William T. Sherman", 5},
+                            {"Thomas J. Jackson", 1},
+                            {"Clara Barton", 1}}
             << "5";
         QTest::newRow("description choice: Space, Tab and arrows do not answer, keypad Enter does")
             << 5 << QList<int>{2, Sumter, Emancipation, Assassination, BullRun, Antietam}
@@ -169,7 +169,8 @@ private slots:
                            "Current score: 0 of 5  (0%)"}
             << QStringList{kHead, "Multiple Choice",
                            "Choose the event for this description Lincoln's assassination"}
-            << Weights{{"First Bull Run", 1}, {"Fort Sumter", 10}, {"Emancipation Proclamation", 1}} << "8";
+            << NamedWeights{{"First Bull Run", 1}, {"Fort Sumter", 10}, {"Emancipation Proclamation", 1}}
+            << "8";
         QTest::newRow("sorting: Down moves the current line, Enter and Space push it up, Enter on Done")
             << 8 << QList<int>{Sherman, Lee, Davis, Jackson, Barton}
             << "Down Return Down Down Space Up Down Down Down Down Return Tab Tab Return"
@@ -185,11 +186,11 @@ private slots:
                            "Thomas J. Jackson",
                            "Clara Barton",
                            " *** All Correct!"}
-            << Weights{{"Robert E. Lee", 17},
-                       {"William T. Sherman", 18},
-                       {"Thomas J. Jackson", 1},
-                       {"Clara Barton", 5},
-                       {"Jefferson Davis", 13}}
+            << NamedWeights{{"Robert E. Lee", 17},
+                            {"William T. Sherman", 18},
+                            {"Thomas J. Jackson", 1},
+                            {"Clara Barton", 5},
+                            {"Jefferson Davis", 13}}
             << "";
         // Boxes 0-4 show the descriptions of bars 1, 2, 3, 0, 4.
         QTest::newRow("description matching: Enter picks up and drops, the marker wraps, Escape puts back")
@@ -205,7 +206,8 @@ private slots:
                            "Gettysburg",  "First Bull Run",
                            "Bentonville", "Antietam",
                            "Atlanta",     "First Bull Run = McDowell, Beauregard"}
-            << Weights{{"Antietam", 5}, {"Gettysburg", 10}, {"Atlanta", 5}, {"Bentonville", 1}} << "2 2 2 8";
+            << NamedWeights{{"Antietam", 5}, {"Gettysburg", 10}, {"Atlanta", 5}, {"Bentonville", 1}}
+            << "2 2 2 8";
         // Pictures 0-3 show bars 2, 0, 1, 3; a bar dropped on a held picture sends the other home.
         QTest::newRow("image matching: arrows in reading order, Escape puts back, a bar sent home")
             << 15 << QList<int>{Grant, Lee, Sherman, Jackson, 2, 1}
@@ -222,7 +224,7 @@ private slots:
                            "William T. Sherman",
                            "Thomas J. Jackson",
                            "Thomas J. Jackson placed on image of Robert E. Lee"}
-            << Weights{{"Ulysses S. Grant", 14}, {"Robert E. Lee", 1}, {"William T. Sherman", 1}}
+            << NamedWeights{{"Ulysses S. Grant", 14}, {"Robert E. Lee", 1}, {"William T. Sherman", 1}}
             << "0 1 0 1 0 0 1 8";
     }
 
@@ -238,7 +240,7 @@ private slots:
             QCOMPARE(p.score, score);
             QFETCH(QStringList, log);
             QCOMPARE(p.log, log);
-            QFETCH(Weights, weights);
+            QFETCH(NamedWeights, weights);
             QCOMPARE(p.weights, weights);
             QFETCH(QString, sounds);
             QCOMPARE(p.sounds, sounds);
@@ -312,8 +314,13 @@ private slots:
         QCOMPARE(unnamed, QStringList());
         QFETCH(QString, enterOn);
         QFETCH(QString, pressed);
-        w = make();                    // afresh, as the walk made each button the default in turn
-        const ModalAutoCloser closer;  // a wrong button might open a window
+        w = make();     // afresh, as the walk made each button the default in turn
+        QTimer closer;  // a wrong button might open a window
+        connect(&closer, &QTimer::timeout, [] {
+            if (QWidget* m = QApplication::activeModalWidget())
+                m->close();
+        });
+        closer.start(10);
         w->findChild<QWidget*>(enterOn)->setFocus();
         QString clicked;
         for (auto* b : w->findChildren<QPushButton*>())

@@ -45,6 +45,13 @@ std::string ini()
 {
     return readAll("zel.INI");
 }
+// A held drag: press on bar i, move over the target, release there; the bar holds the mouse.
+void drag(QWidget* w, int i, QWidget* target, Qt::MouseButton button = Qt::LeftButton)
+{
+    QWidget* b = bar(w, i);
+    const QPoint to = b->mapFromGlobal(target->mapToGlobal(QPoint(8, 8)));
+    QTest::mousePress(b, button), QTest::mouseMove(b, to), QTest::mouseRelease(b, button, {}, to);
+}
 
 // Every picture is a grey of 16 times its number: the fixture item, or the threat stage.
 void writePictures(const ProgramDir& dir)
@@ -57,360 +64,306 @@ void writePictures(const ProgramDir& dir)
     for (unsigned n = 1; n <= 6; ++n)
         dir.writePicture(QString("cannon%1.jpg").arg(n), 0x101010u * n);
 }
+// The number of the picture a control shows, 0 for none.
 int shown(QWidget* label)
 {
     const QImage i = label->property("pixmap").value<QPixmap>().toImage();
     return i.isNull() ? 0 : (qGray(i.pixel(i.rect().center())) + 8) / 16;
 }
-std::vector<int> boxes(QWidget* w)
+QList<int> pictures(QWidget* w)
 {
     return {shown(box(w, 0)), shown(box(w, 1)), shown(box(w, 2)), shown(box(w, 3))};
 }
+}  // namespace
+
+namespace bellarune::test {
 // The point sizes of the bar captions, or of Name Me's word.
-std::vector<double> fonts(QWidget* w)
+QList<double> fonts(QWidget* w)
 {
-    std::vector<double> sizes;
+    QList<double> sizes;
     for (int i = 0; bar(w, i) || (i == 0 && w->objectName() == "NameMe"); ++i)
-        sizes.push_back((bar(w, i) ? bar(w, i) : ctl(w, "Label2"))->font().pointSizeF());
+        sizes << (bar(w, i) ? bar(w, i) : ctl(w, "Label2"))->font().pointSizeF();
     return sizes;
 }
-// Name Me's labels, Label3 as "-" while hidden.
+}  // namespace bellarune::test
+
+namespace {
+// Name Me's labels: the wrong letters, the word, the hint ("-" while hidden).
 QStringList labels(QWidget* w)
 {
     return {txt(ctl(w, "Label1")), txt(ctl(w, "Label2")),
             ctl(w, "Label3")->isVisible() ? txt(ctl(w, "Label3")) : "-"};
 }
 
-// A held drag: press on bar i, move over the target, release there; the bar holds the mouse.
-void drag(QWidget* w, int i, QWidget* target, Qt::MouseButton button = Qt::LeftButton)
+// Plays a one-question game of the type with the items drawn, the shuffle's draws (then 0s: no
+// exchange), the people from Grant on renamed to names of the given lengths, and the move; a screen
+// the move left open is closed. Keeps the caption fonts the screen showed in fonts.
+GameRun play(TestState& ts, int type, int level, QList<int> picks, QList<int> shuffle, QList<int> lengths,
+             int maxDifficulty, Move move, QList<double>& fonts)
 {
-    QWidget* b = bar(w, i);
-    const QPoint to = b->mapFromGlobal(target->mapToGlobal(QPoint(8, 8)));
-    QTest::mousePress(b, button), QTest::mouseMove(b, to), QTest::mouseRelease(b, button, {}, to);
-}
-// The people from Grant on get names of the given lengths; Name Me its tries from maxDifficulty.
-std::function<void(GameState&)> names(std::vector<int> lengths, int maxDifficulty = 1)
-{
-    return [=](GameState& s) {
-        s.settings.MaxDifficulty = int16_t(maxDifficulty);
-        for (std::size_t k = 0; k < lengths.size(); ++k)
-            s.item(Grant + int(k)).Name = std::string(std::size_t(lengths[k]), char('A' + k));
-    };
-}
-
-struct Row {
-    const char* what;
-    int type, level;                // question type, log level
-    std::vector<int> picks, steps;  // items drawn into slots 0.., then the shuffle's draws r
-    Move move;                      // ends by leaving the screen
-    std::vector<ScoreShown> scores;
-    std::vector<std::string> messages, log;  // message boxes (help, the final score); the quiz log
-    std::vector<int16_t> weights;            // TimesUsed 1..14 afterwards
-    std::string sounds;
-    std::function<void(GameState&)> prep = names({});
-    std::vector<double> fonts = {};  // point sizes of the captions (none: not looked at)
-};
-
-void check(const std::vector<Row>& rows)
-{
-    for (const Row& r : rows) {
-        ProgramDir dir;
-        writePictures(dir);
-        TestState ts;
-        loadFixture(ts.state);
-        Settings& s = ts.state.settings;
-        s.QuestionsPerGame = 1, s.LogLevel = int16_t(r.level), s.CategoryEnabled = {},
-        s.CategoryEnabled[r.type] = -1;
-        r.prep(ts.state);
-        ts.state.rng.queue({typeOf(r.type)});
-        for (int item : r.picks)
-            ts.state.rng.queue({pickOf(item)});
-        // Twenty shuffle passes: the row's draws, then 0 (no exchange).
-        for (std::size_t pass = 0; pass < 20 && r.type < 16; ++pass)
-            ts.state.rng.queue({valueOf(pass < r.steps.size() ? r.steps[pass] : 0, r.type < 14 ? 4 : 3)});
-        // A screen a move left open (a failed check among them) is closed by its close box.
-        bool open = false;
-        std::vector<double> seen;
-        auto run = playGame(
-            ts, {[&](QWidget* w) { r.move(w), open = w->isVisible(), seen = fonts(w), w->close(); }});
-        QVERIFY2(!open && run.scores == r.scores, r.what);
-        QVERIFY2(ts.notifier.messages == r.messages && dir.lines("zelquiz.log") == r.log, r.what);
-        QVERIFY2(ts.sound.sounds() == r.sounds && (r.fonts.empty() || seen == r.fonts), r.what);
-        QVERIFY2(std::vector<int16_t>(ts.state.TimesUsed.begin() + 1, ts.state.TimesUsed.end()) == r.weights,
-                 r.what);
-    }
+    Settings& s = ts.state.settings;
+    s.QuestionsPerGame = 1, s.LogLevel = int16_t(level), s.MaxDifficulty = int16_t(maxDifficulty);
+    s.CategoryEnabled = {}, s.CategoryEnabled[type] = -1;
+    for (int k = 0; k < lengths.size(); ++k)
+        ts.state.item(Grant + k).Name = std::string(std::size_t(lengths[k]), char('A' + k));
+    ts.state.rng.queue({typeOf(type)});
+    for (int item : picks)
+        ts.state.rng.queue({pickOf(item)});
+    for (int pass = 0; pass < 20 && type < 16; ++pass)
+        ts.state.rng.queue({valueOf(pass < shuffle.size() ? shuffle[pass] : 0, type < 14 ? 4 : 3)});
+    return playGame(ts, {[&](QWidget* w) { move(w), fonts = test::fonts(w), w->close(); }});
 }
 
-const std::string kNone = "You scored 0 out of 0 (0%)", kHead = "---- Question 1";
+const QString kNone = "You scored 0 out of 0 (0%)", kHead = "---- Question 1";
 
 }  // namespace
 
 class TestMatch : public QObject {
     Q_OBJECT
 private slots:
-    void descriptionMatching()
+    void games_data()
     {
-        check({
-            {"relayout; all right by held drags, right button, click and click, Space",
-             11,
-             2,
-             {Gettysburg, BullRun, Bentonville, Antietam, Atlanta},
-             {1, 2, 3},
-             [](QWidget* w) {
-                 const auto kept = [w] {
-                     return std::tuple(box(w, 0)->width(), ctl(w, "Frame1")->pos(), ini());
-                 };
-                 const auto before = kept();
-                 setOuterSizeTwips(w, 2940, 4950);  // narrow: the frame follows, nothing else
-                 QVERIFY(ctl(w, "Frame1")->size() == QSize(twipsToPx(2840), twipsToPx(4850)) &&
-                         kept() == before);
-                 setOuterSizeTwips(w, 9900, 7050);
-                 QVERIFY(std::abs(box(w, 4)->width() - twipsToPx(9400)) < 2 &&
-                         ini().find("9900") != ini().npos);
-                 QStringList seen = {txt(ctl(w, "Label1")), txt(box(w, 0)), txt(box(w, 1)),
-                                     txt(box(w, 2)),        txt(box(w, 3)), txt(box(w, 4))};
-                 drag(w, 0, box(w, 3)), drag(w, 1, box(w, 0), Qt::RightButton);
-                 seen << txt(ctl(w, "Label4")) +
-                             QString(" %1").arg(bar(w, 0)->y() - box(w, 3)->y());  // in box 3's row
-                 click(bar(w, 2)), click(box(w, 1)), key(bar(w, 3), Qt::Key_Space),
-                     seen << txt(ctl(w, "Label4"));
-                 QCOMPARE(seen, QStringList({"Which commanders fought ?", "McDowell, Beauregard",
-                                             "Sherman, Johnston", "McClellan, Lee", "Meade, Lee",
-                                             "Sherman, Hood", "1 mousedown 0", "3 click"}));
-                 click(box(w, 2)), drag(w, 4, box(w, 4)), click(ctl(w, "Command1"));
-             },
-             {{"Results for Matching Match commanders and battles", "*** All correct!",
-               "Current score: 25 of 25  (100%)"}},
-             {"You scored 25 out of 25 (100%)"},
-             {kHead, " *** All correct!"},
-             {0, 0, 0, 0, 0, 0, 5, 5, 14, 5, 5, 0, 0, 0},
-             "2 2 1 2 1 2 2 5"},
-            {"a bar on two boxes, two bars on one box, drops elsewhere",
-             13,
-             1,
-             {Grant, Lee, Sherman, Jackson, Barton},
-             {2, 1},
-             [](QWidget* w) {
-                 click(ctl(w, "cmdhelp")), drag(w, 0, box(w, 1)), drag(w, 0, box(w, 3)),
-                     drag(w, 1, box(w, 0));
-                 drag(w, 2, box(w, 0)), drag(w, 4, ctl(w, "Label1"));  // released elsewhere: nothing
-                 click(bar(w, 3)), click(ctl(w, "Label1")), click(ctl(w, "Command1"));
-             },
-             {{"Results for Matching Match nicknames, sayings",
-               "\r\nUlysses S. Grant = Unconditional Surrender\r\n*** Scored 10 of 25",
-               "Current score: 10 of 25  (40%)"}},
-             {"Click on one of the colored bars at the top\r\nThen drag it down to the best match in the "
-              "descriptions "
-              "below\r\n\r\nOr, click on a colored bar, then click on the proper definition\r\n\r\nWhen all "
-              "items "
-              "are matched, click on 'done'",
-              "You scored 10 out of 25 (40%)"},
-             {kHead, "Match nicknames, sayings", "Ulysses S. Grant", "Robert E. Lee", "William T. Sherman",
-              "Thomas J. Jackson", "Clara Barton", "Ulysses S. Grant = Unconditional Surrender"},
-             {13, 1, 5, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-             "2 2 2 2 1 8"},
-            {"skip; caption fonts",
-             13,
-             2,
-             {Grant, Lee, Sherman, Jackson, Barton},
-             {},
-             [](QWidget* w) { drag(w, 4, box(w, 4)), click(ctl(w, "Command2")); },
-             {},
-             {kNone},
-             {kHead},
-             {10, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-             "2",
-             names({18, 19, 23, 24, 25}),
-             {13.5, 14, 14, 12, 12}},
-            {"escape; caption fonts",
-             13,
-             2,
-             {Grant, Lee, Sherman, Jackson, Barton},
-             {},
-             [](QWidget* w) { drag(w, 4, box(w, 4)), key(bar(w, 0), Qt::Key_Escape); },
-             {},
-             {kNone},
-             {kHead},
-             {10, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-             "2",
-             names({26, 32, 33, 1, 40}),
-             {10, 10, 8, 13.5, 8}},
-        });
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QList<int>>("picks");
+        QTest::addColumn<QList<int>>("shuffle");
+        QTest::addColumn<QList<int>>("lengths");
+        QTest::addColumn<Move>("move");
+        QTest::addColumn<QList<double>>("fonts");  // the caption sizes, when the row looks at them
+        addGameColumns();
+
+        QTest::newRow(
+            "description matching: relayout; all right by held drags, right button, click and click")
+            << 11 << 1 << QList<int>({Gettysburg, BullRun, Bentonville, Antietam, Atlanta})
+            << QList<int>({1, 2, 3}) << QList<int>() << Move([](QWidget* w) {
+                   const QSize box0 = box(w, 0)->size();
+                   const QPoint frame = ctl(w, "Frame1")->pos();
+                   const std::string saved = ini();
+                   setOuterSizeTwips(w, 2940, 4950);  // narrow: the frame follows, nothing else
+                   QCOMPARE(ctl(w, "Frame1")->size(), QSize(twipsToPx(2840), twipsToPx(4850)));
+                   QCOMPARE(box(w, 0)->size(), box0);
+                   QCOMPARE(ctl(w, "Frame1")->pos(), frame);
+                   QCOMPARE(ini(), saved);
+                   setOuterSizeTwips(w, 9900, 7050);
+                   QVERIFY(std::abs(box(w, 4)->width() - twipsToPx(9400)) < 2);
+                   QVERIFY(ini().find("9900") != std::string::npos);
+                   QCOMPARE(
+                       QStringList({txt(ctl(w, "Label1")), txt(box(w, 0)), txt(box(w, 1)), txt(box(w, 2)),
+                                    txt(box(w, 3)), txt(box(w, 4))}),
+                       QStringList({"Which commanders fought ?", "McDowell, Beauregard", "Sherman, Johnston",
+                                    "McClellan, Lee", "Meade, Lee", "Sherman, Hood"}));
+                   drag(w, 0, box(w, 3)), drag(w, 1, box(w, 0), Qt::RightButton);
+                   QCOMPARE(txt(ctl(w, "Label4")), "1 mousedown");
+                   QCOMPARE(bar(w, 0)->y(), box(w, 3)->y());  // in box 3's row
+                   click(bar(w, 2)), click(box(w, 1)), key(bar(w, 3), Qt::Key_Space);
+                   QCOMPARE(txt(ctl(w, "Label4")), "3 click");
+                   click(box(w, 2)), drag(w, 4, box(w, 4)), click(ctl(w, "Command1"));
+               })
+            << QList<double>()
+            << QStringList({"Results for Matching Match commanders and battles", "*** All correct!",
+                            "Current score: 25 of 25  (100%)"})
+            << QStringList({"You scored 25 out of 25 (100%)"})
+            << Weights{{"BullRun", 5},
+                       {"Antietam", 5},
+                       {"Gettysburg", 14},
+                       {"Atlanta", 5},
+                       {"Bentonville", 5}}
+            << QStringList({kHead, "Match commanders and battles", "Gettysburg", "First Bull Run",
+                            "Bentonville", "Antietam", "Atlanta", " *** All correct!"})
+            << QList<int>({2, 2, 1, 2, 1, 2, 2, 5});
+        QTest::newRow("description matching, only incorrect: a bar on two boxes, two on one, drops elsewhere")
+            << 13 << 2 << QList<int>({Grant, Lee, Sherman, Jackson, Barton}) << QList<int>({2, 1})
+            << QList<int>() << Move([](QWidget* w) {
+                   click(ctl(w, "cmdhelp")), drag(w, 0, box(w, 1)), drag(w, 0, box(w, 3)),
+                       drag(w, 1, box(w, 0));
+                   drag(w, 2, box(w, 0)), drag(w, 4, ctl(w, "Label1"));  // released elsewhere: nothing
+                   click(bar(w, 3)), click(ctl(w, "Label1")), click(ctl(w, "Command1"));
+               })
+            << QList<double>()
+            << QStringList({"Results for Matching Match nicknames, sayings", "",
+                            "Ulysses S. Grant = Unconditional Surrender", "*** Scored 10 of 25",
+                            "Current score: 10 of 25  (40%)"})
+            << QStringList(
+                   {"Click on one of the colored bars at the top\r\nThen drag it down to the best match in "
+                    "the descriptions below\r\n\r\nOr, click on a colored bar, then click on the proper "
+                    "definition\r\n\r\nWhen all items are matched, click on 'done'",
+                    "You scored 10 out of 25 (40%)"})
+            << Weights{{"Grant", 13}, {"Lee", 1}, {"Sherman", 5}, {"Jackson", 1}, {"Barton", 1}}
+            << QStringList({kHead, "Ulysses S. Grant = Unconditional Surrender"})
+            << QList<int>({2, 2, 2, 2, 1, 8});
+        QTest::newRow("description matching: skip; caption fonts")
+            << 13 << 2 << QList<int>({Grant, Lee, Sherman, Jackson, Barton}) << QList<int>()
+            << QList<int>({18, 19, 23, 24, 25})
+            << Move([](QWidget* w) { drag(w, 4, box(w, 4)), click(ctl(w, "Command2")); })
+            << QList<double>({13.5, 14, 14, 12, 12}) << QStringList() << QStringList({kNone})
+            << Weights{{"Grant", 10}, {"Lee", 1}, {"Sherman", 1}, {"Jackson", 1}, {"Barton", 1}}
+            << QStringList({kHead}) << QList<int>({2});
+        QTest::newRow("description matching: Escape; caption fonts")
+            << 13 << 2 << QList<int>({Grant, Lee, Sherman, Jackson, Barton}) << QList<int>()
+            << QList<int>({26, 32, 33, 1, 40})
+            << Move([](QWidget* w) { drag(w, 4, box(w, 4)), key(bar(w, 0), Qt::Key_Escape); })
+            << QList<double>({10, 10, 8, 13.5, 8}) << QStringList() << QStringList({kNone})
+            << Weights{{"Grant", 10}, {"Lee", 1}, {"Sherman", 1}, {"Jackson", 1}, {"Barton", 1}}
+            << QStringList({kHead}) << QList<int>({2});
+
+        QTest::newRow("image matching, only incorrect: two right of four; drop rules")
+            << 15 << 2 << QList<int>({Grant, Lee, Sherman, Jackson}) << QList<int>({2, 1}) << QList<int>()
+            << Move([](QWidget* w) {
+                   QCOMPARE(pictures(w), QList<int>({Sherman, Grant, Lee, Jackson}));
+                   const QPoint home = bar(w, 0)->pos();
+                   click(ctl(w, "cmdhelp")), drag(w, 2, ctl(w, "Command2"));  // released elsewhere: nothing
+                   drag(w, 0, box(w, 3)), drag(w, 3, box(w, 3));              // bar 3 sends bar 0 home
+                   QCOMPARE(bar(w, 0)->pos(), home);
+                   drag(w, 0, box(w, 1)), drag(w, 0, box(w, 1));  // stays, centred 10 twips above the foot
+                   const QRect b = bar(w, 0)->geometry(), p = box(w, 1)->geometry();
+                   QVERIFY(std::abs(b.center().x() - p.center().x()) < 2);
+                   QVERIFY(std::abs(b.bottom() + twipsToPx(10) - p.bottom()) < 2);
+                   drag(w, 1, box(w, 2)), drag(w, 1, box(w, 0), Qt::RightButton), click(ctl(w, "Command1"));
+               })
+            << QList<double>()
+            << QStringList({"Results for Match portraits to names", "",
+                            "Robert E. Lee placed on image of William T. Sherman", "", "*** Scored 2 of 4",
+                            "Current score: 10 of 20  (50%)"})
+            << QStringList(
+                   {"Click on one of the colored bars\r\nThen drag it to its picture\r\n\r\nWhen all items "
+                    "are matched, click on 'done'\r\n\r\nResize window to change image size",
+                    "You scored 10 out of 20 (50%)"})
+            << Weights{{"Grant", 14}, {"Sherman", 1}, {"Jackson", 5}}
+            << QStringList({kHead, "Robert E. Lee placed on image of William T. Sherman"})
+            << QList<int>({0, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 8});
+        QTest::newRow("image matching: state maps, all right, Space, relayout")
+            << 14 << 1 << QList<int>({BullRun, Antietam, Gettysburg, Sumter}) << QList<int>({1, 1, 2})
+            << QList<int>() << Move([](QWidget* w) {
+                   QCOMPARE(pictures(w), QList<int>({BullRun, Gettysburg, Antietam, Sumter}));
+                   key(bar(w, 0), Qt::Key_Space), click(box(w, 0));  // Space: no drag
+                   drag(w, 0, box(w, 0)), drag(w, 1, box(w, 2)), drag(w, 2, box(w, 1)), drag(w, 3, box(w, 3));
+                   const QPoint before = bar(w, 3)->pos();
+                   const std::string saved = ini();
+                   setOuterSizeTwips(w, 9000, 3900);  // too low: nothing moves, nothing is stored
+                   QCOMPARE(bar(w, 3)->pos(), before);
+                   QCOMPARE(ini(), saved);
+                   setOuterSizeTwips(w, 9900, 8100);  // every bar home in the bottom row; square pictures
+                   for (int i = 0; i < 4; ++i)
+                       QCOMPARE(bar(w, i)->y(), twipsToPx(6600));
+                   QVERIFY(bar(w, 0)->x() < bar(w, 1)->x() && bar(w, 1)->x() < bar(w, 2)->x() &&
+                           bar(w, 2)->x() < bar(w, 3)->x());
+                   QCOMPARE(box(w, 3)->size(), QSize(twipsToPx(2950), twipsToPx(2950)));
+                   QVERIFY(ini() != saved);
+                   click(ctl(w, "Command1"));
+               })
+            << QList<double>()
+            << QStringList({"Results for Match battles and states", "*** All correct!",
+                            "Current score: 20 of 20  (100%)"})
+            << QStringList({"You scored 20 out of 20 (100%)"})
+            << Weights{{"BullRun", 14}, {"Antietam", 5}, {"Gettysburg", 5}, {"Sumter", 5}}
+            << QStringList({kHead, "Match Match battles and states", "First Bull Run", "Antietam",
+                            "Gettysburg", "Fort Sumter", " *** All correct!"})
+            << QList<int>({0, 1, 0, 1, 0, 1, 0, 1, 5});
+        QTest::newRow("image matching: skip; caption fonts")
+            << 15 << 2 << QList<int>({Grant, Lee, Sherman, Jackson}) << QList<int>()
+            << QList<int>({11, 12, 14, 15})
+            << Move([](QWidget* w) { drag(w, 0, box(w, 0)), click(ctl(w, "Command2")); })
+            << QList<double>({18, 14, 14, 12}) << QStringList() << QStringList({kNone})
+            << Weights{{"Grant", 10}, {"Lee", 1}, {"Sherman", 1}, {"Jackson", 1}} << QStringList({kHead})
+            << QList<int>({0, 1});
+        QTest::newRow("image matching: Escape; caption fonts")
+            << 15 << 2 << QList<int>({Grant, Lee, Sherman, Jackson}) << QList<int>()
+            << QList<int>({17, 18, 21, 22})
+            << Move([](QWidget* w) { drag(w, 0, box(w, 0)), key(bar(w, 0), Qt::Key_Escape); })
+            << QList<double>({12, 10, 10, 8}) << QStringList() << QStringList({kNone})
+            << Weights{{"Grant", 10}, {"Lee", 1}, {"Sherman", 1}, {"Jackson", 1}} << QStringList({kHead})
+            << QList<int>({0, 1});
+
+        QTest::newRow("Name Me: lost with 6 tries")
+            << 16 << 1 << QList<int>({Lee}) << QList<int>() << QList<int>() << Move([](QWidget* w) {
+                   QCOMPARE(labels(w), QStringList({"", "_ _ _ _ _ _   _ .   _ _ _ ", "-"}));
+                   QCOMPARE(shown(ctl(w, "Image2")), int(Lee));
+                   QCOMPARE(ctl(w, "Image2")->height(), ctl(w, "Image2")->width());
+                   for (int n = 1; n <= 6; ++n) {
+                       // Picture MaxTries - n + 1, 1.2^n times as wide, square, about the design centre.
+                       keys(w, QString("qXZVWK")[n - 1] + QString(n == 1 ? "5QeE" : ""));
+                       const double s = 1215 * std::pow(1.2, n), left = 6607.5 - s / 2, top = 2047.5 - s / 2;
+                       QCOMPARE(shown(ctl(w, "Image1")), 7 - n);
+                       QCOMPARE(ctl(w, "Image1")->geometry(), twipsRect(std::lround(left), std::lround(top),
+                                                                        std::lround(s), std::lround(s)));
+                       if (n == 1)
+                           QCOMPARE(labels(w), QStringList({" Q", "_ _ _ E _ _   E .   _ E E ",
+                                                            "Guess the word before the cannon can appear!"}));
+                   }
+                   QCOMPARE(labels(w),
+                            QStringList({"Better luck next time!", "ROBERT E. LEE", "Too many tries!"}));
+                   keys(w, "5");
+               })
+            << QList<double>() << QStringList()
+            << QStringList({"Press a letter, only", "You scored 0 out of 6 (0%)"}) << Weights{{"Lee", 10}}
+            << QStringList({kHead}) << QList<int>({6, 3, 3, 3, 3, 3, 3, 3, 3, 6, 6, 6, 6, 6, 8});
+        QTest::newRow("Name Me: won with 2 of 6 tries used")
+            << 16 << 1 << QList<int>({Grant}) << QList<int>() << QList<int>()
+            << Move([](QWidget* w) { keys(w, "zbulysegrant"); }) << QList<double>()
+            << QStringList({"Results for Name me", "You got it!", "Current score: 4 of 6  (66%)"})
+            << QStringList({"You scored 4 out of 6 (66%)"}) << Weights{{"Grant", 10}} << QStringList({kHead})
+            << QList<int>({6, 6, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 5});
     }
 
-    void imageMatching()
+    void games()
     {
-        check({
-            {"two right of four; drop rules",
-             15,
-             1,
-             {Grant, Lee, Sherman, Jackson},
-             {2, 1},
-             [](QWidget* w) {
-                 QCOMPARE(boxes(w), std::vector<int>({Sherman, Grant, Lee, Jackson}));
-                 const QPoint home = bar(w, 0)->pos();
-                 click(ctl(w, "cmdhelp")), drag(w, 2, ctl(w, "Command2"));  // released elsewhere: nothing
-                 drag(w, 0, box(w, 3)), drag(w, 3, box(w, 3));              // bar 3 sends bar 0 home
-                 QCOMPARE(bar(w, 0)->pos(), home);
-                 drag(w, 0, box(w, 1)), drag(w, 0, box(w, 1));  // stays, centred 10 twips above the foot
-                 const QRect b = bar(w, 0)->geometry(), p = box(w, 1)->geometry();
-                 QVERIFY(qAbs(b.center().x() - p.center().x()) +
-                             qAbs(b.bottom() + twipsToPx(10) - p.bottom()) <
-                         2);
-                 drag(w, 1, box(w, 2)), drag(w, 1, box(w, 0), Qt::RightButton), click(ctl(w, "Command1"));
-             },
-             {{"Results for Match portraits to names",
-               "\r\nRobert E. Lee placed on image of William T. Sherman\r\n\r\n*** Scored 2 of 4",
-               "Current score: 10 of 20  (50%)"}},
-             {"Click on one of the colored bars\r\nThen drag it to its picture\r\n\r\nWhen all items are "
-              "matched, "
-              "click on 'done'\r\n\r\nResize window to change image size",
-              "You scored 10 out of 20 (50%)"},
-             {kHead, "Match Match portraits to names", "Ulysses S. Grant", "Robert E. Lee",
-              "William T. Sherman", "Thomas J. Jackson",
-              "Robert E. Lee placed on image of William T. Sherman"},
-             {14, 0, 1, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-             "0 0 1 0 1 0 1 0 1 0 1 0 1 8"},
-            {"state maps, all right, Space, relayout",
-             14,
-             2,
-             {BullRun, Antietam, Gettysburg, Sumter},
-             {1, 1, 2},
-             [](QWidget* w) {
-                 QCOMPARE(boxes(w), std::vector<int>({BullRun, Gettysburg, Antietam, Sumter}));
-                 key(bar(w, 0), Qt::Key_Space), click(box(w, 0));  // Space: no drag
-                 drag(w, 0, box(w, 0)), drag(w, 1, box(w, 2)), drag(w, 2, box(w, 1)), drag(w, 3, box(w, 3));
-                 const std::pair<QPoint, std::string> before = {bar(w, 3)->pos(), ini()};
-                 setOuterSizeTwips(w, 9000, 3900);  // too low: nothing moves, nothing is stored
-                 QVERIFY(bar(w, 3)->pos() == before.first && ini() == before.second);
-                 setOuterSizeTwips(w, 9900, 8100);  // every bar home in the bottom row; square pictures
-                 for (int i = 0; i < 4; ++i)
-                     QVERIFY(bar(w, i)->y() == twipsToPx(6600) &&
-                             (i == 0 || bar(w, i)->x() > bar(w, i - 1)->x()));
-                 QVERIFY(box(w, 3)->size() == QSize(twipsToPx(2950), twipsToPx(2950)) &&
-                         ini() != before.second);
-                 click(ctl(w, "Command1"));
-             },
-             {{"Results for Match battles and states", "*** All correct!",
-               "Current score: 20 of 20  (100%)"}},
-             {"You scored 20 out of 20 (100%)"},
-             {kHead, " *** All correct!"},
-             {0, 0, 0, 0, 0, 0, 14, 5, 5, 0, 0, 5, 0, 0},
-             "0 1 0 1 0 1 0 1 5"},
-            {"skip; caption fonts",
-             15,
-             2,
-             {Grant, Lee, Sherman, Jackson},
-             {},
-             [](QWidget* w) { drag(w, 0, box(w, 0)), click(ctl(w, "Command2")); },
-             {},
-             {kNone},
-             {kHead},
-             {10, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-             "0 1",
-             names({11, 12, 14, 15}),
-             {18, 14, 14, 12}},
-            {"escape; caption fonts",
-             15,
-             2,
-             {Grant, Lee, Sherman, Jackson},
-             {},
-             [](QWidget* w) { drag(w, 0, box(w, 0)), key(bar(w, 0), Qt::Key_Escape); },
-             {},
-             {kNone},
-             {kHead},
-             {10, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-             "0 1",
-             names({17, 18, 21, 22}),
-             {12, 10, 10, 8}},
-        });
+        QFETCH(int, type);
+        QFETCH(int, level);
+        QFETCH(QList<int>, picks);
+        QFETCH(QList<int>, shuffle);
+        QFETCH(QList<int>, lengths);
+        QFETCH(Move, move);
+        QFETCH(QList<double>, fonts);
+        ProgramDir dir;
+        writePictures(dir);
+        TestState ts;
+        loadFixture(ts.state);
+        QList<double> seen;
+        const GameRun run = play(ts, type, level, picks, shuffle, lengths, 1, move, seen);
+        if (!fonts.isEmpty())
+            QCOMPARE(seen, fonts);
+        compareGame(ts, run);
     }
 
-    void nameMe()
+    // The first wrong letter shows picture MaxTries; then quit or Escape: nothing scored.
+    void nameMeTriesAndFont_data()
     {
-        std::vector<Row> rows = {
-            {"lost with 6 tries",
-             16,
-             1,
-             {Lee},
-             {},
-             [](QWidget* w) {
-                 QCOMPARE(labels(w), QStringList({"", "_ _ _ _ _ _   _ .   _ _ _ ", "-"}));
-                 QVERIFY(shown(ctl(w, "Image2")) == Lee &&
-                         ctl(w, "Image2")->height() == ctl(w, "Image2")->width());
-                 for (int n = 1; n <= 6; ++n) {
-                     // Picture MaxTries - n + 1, 1.2^n times as wide, square, about the design centre.
-                     keys(w, QString("qXZVWK")[n - 1] + QString(n == 1 ? "5QeE" : ""));
-                     const double s = 1215 * std::pow(1.2, n), left = 6607.5 - s / 2, top = 2047.5 - s / 2;
-                     QVERIFY(shown(ctl(w, "Image1")) == 7 - n &&
-                             ctl(w, "Image1")->geometry() == twipsRect(std::lround(left), std::lround(top),
-                                                                       std::lround(s), std::lround(s)));
-                     if (n == 1)
-                         QCOMPARE(labels(w), QStringList({" Q", "_ _ _ E _ _   E .   _ E E ",
-                                                          "Guess the word before the cannon can appear!"}));
-                 }
-                 QCOMPARE(labels(w),
-                          QStringList({"Better luck next time!", "ROBERT E. LEE", "Too many tries!"}));
-                 keys(w, "5");
-             },
-             {},
-             {"Press a letter, only", "You scored 0 out of 6 (0%)"},
-             {kHead},
-             {0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-             "6 3 3 3 3 3 3 3 3 6 6 6 6 6 8"},
-            {"won with 2 of 6 tries used",
-             16,
-             1,
-             {Grant},
-             {},
-             [](QWidget* w) { keys(w, "zbulysegrant"); },
-             {{"Results for Name me", "You got it!", "Current score: 4 of 6  (66%)"}},
-             {"You scored 4 out of 6 (66%)"},
-             {kHead},
-             {10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-             "6 6 3 3 3 3 3 3 3 3 3 3 3 3 3 5"},
-            {"no letter: not asked",
-             16,
-             2,
-             {Barton},
-             {},
-             [](QWidget*) { QFAIL("asked"); },
-             {},
-             {kNone},
-             {kHead},
-             {0, 0, 0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-             "",
-             [](GameState& s) { s.item(Barton).Name = "1812"; }},
+        QTest::addColumn<int>("length");  // of the name
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("maxDifficulty");
+        QTest::addColumn<int>("tries");
+        QTest::newRow("11 letters, difficulty 3") << 11 << 24.0 << 3 << 4;
+        QTest::newRow("12 letters, difficulty 9") << 12 << 18.0 << 9 << 4;
+        QTest::newRow("16 letters, difficulty 1") << 16 << 18.0 << 1 << 6;
+        QTest::newRow("17 letters, difficulty 2") << 17 << 14.0 << 2 << 5;
+        QTest::newRow("18 letters, difficulty 3") << 18 << 14.0 << 3 << 4;
+        QTest::newRow("19 letters, difficulty 9") << 19 << 12.0 << 9 << 4;
+        QTest::newRow("22 letters, difficulty 1") << 22 << 12.0 << 1 << 6;
+        QTest::newRow("23 letters, difficulty 2") << 23 << 10.0 << 2 << 5;
+    }
+
+    void nameMeTriesAndFont()
+    {
+        QFETCH(int, length);
+        QFETCH(double, points);
+        QFETCH(int, maxDifficulty);
+        QFETCH(int, tries);
+        ProgramDir dir;
+        writePictures(dir);
+        TestState ts;
+        loadFixture(ts.state);
+        int threat = 0;
+        QList<double> seen;
+        const auto move = [&](QWidget* w) {
+            keys(w, "z");
+            threat = shown(ctl(w, "Image1"));
+            length % 2 ? click(ctl(w, "Command1")) : key(ctl(w, "Command1"), Qt::Key_Escape);
         };
-        // {length of the name, its point size, MaxDifficulty, MaxTries}: the first wrong letter shows
-        // picture MaxTries; then quit or Escape, nothing scored.
-        for (const auto& c : std::vector<std::array<int, 4>>{{11, 24, 3, 4},
-                                                             {12, 18, 9, 4},
-                                                             {16, 18, 1, 6},
-                                                             {17, 14, 2, 5},
-                                                             {18, 14, 3, 4},
-                                                             {19, 12, 9, 4},
-                                                             {22, 12, 1, 6},
-                                                             {23, 10, 2, 5}})
-            rows.push_back({"font, tries, leaving",
-                            16,
-                            2,
-                            {Grant},
-                            {},
-                            [c](QWidget* w) {
-                                keys(w, "z");
-                                QCOMPARE(shown(ctl(w, "Image1")), c[3]);
-                                c[0] % 2 ? click(ctl(w, "Command1"))
-                                         : key(ctl(w, "Command1"), Qt::Key_Escape);
-                            },
-                            {},
-                            {kNone},
-                            {kHead},
-                            {10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-                            "6",
-                            names({c[0]}, c[2]),
-                            {double(c[1])}});
-        check(rows);
+        QVERIFY(play(ts, 16, 2, {Grant}, {}, {length}, maxDifficulty, move, seen).scores.empty());
+        QCOMPARE(seen, QList<double>({points}));
+        QCOMPARE(threat, tries);
+        QCOMPARE(ts.notifier.messages, std::vector<std::string>({kNone.toStdString()}));
+        QCOMPARE(ts.sound.numbers(), QList<int>({6}));
     }
 };
 

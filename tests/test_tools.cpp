@@ -36,23 +36,6 @@ int qualifying(const QString& report, int type)
 class TestTools : public QObject {
     Q_OBJECT
 private slots:
-    void checkerCountsTheItemsOfEveryType()
-    {
-        ProgramDir dir;
-        dir.write("lee.jpg", "x");
-        dir.write("Va.jpg", "x");
-        dir.write("zel.dat", item("Lee", 0, 1, 2, 1807, "lee.jpg", "General.") +
-                                 item("Grant", 0, 0, 0, 1822, "", "G.") +
-                                 item("Bull Run", 1, 1, 2, 1861, "", "A battle."));
-        const auto [code, out] = runProgram(kGame + "/bellarune-check", {dir.file("zel.dat")});
-        QVERIFY2(code == 0 && out.contains("no problems"), qPrintable(out));
-        const std::pair<int, int> counts[] = {{1, 2},  {3, 2},  {4, 1},  {7, 1},
-                                              {12, 3}, {14, 1}, {15, 1}, {16, 1}};
-        for (auto [type, count] : counts)
-            QVERIFY2(qualifying(out, type) == count,
-                     qPrintable(QString("type %1 in\n%2").arg(type).arg(out)));
-    }
-
     void checkerFlagsEveryKindOfProblem()
     {
         ProgramDir dir;

@@ -11,11 +11,13 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include "engine/gamedriver.h"
 #include "platform/latin1text.h"
+#include "platform/twips.h"
 #include "screens/questionscreens.h"
 #include "screens/showscor.h"
 
@@ -24,8 +26,24 @@ namespace bellarune::test {
 std::string FakeSound::sounds() const
 {
     std::string out;
+    for (int n : numbers())
+        out += (out.empty() ? "" : " ") + std::to_string(n);
+    return out;
+}
+
+QList<int> FakeSound::numbers() const
+{
+    QList<int> out;
     for (const std::string& f : played)
-        out += (out.empty() ? "" : " ") + f.substr(3, f.size() - 7);
+        out << std::stoi(f.substr(3));
+    return out;
+}
+
+QStringList strings(const std::vector<std::string>& texts)
+{
+    QStringList out;
+    for (const std::string& t : texts)
+        out << QString::fromStdString(t);
     return out;
 }
 
@@ -58,8 +76,13 @@ bool ProgramDir::exists(const QString& name) const
 
 std::vector<std::string> ProgramDir::lines(const QString& name) const
 {
+    return fileLines(file(name));
+}
+
+std::vector<std::string> fileLines(const QString& path)
+{
     std::vector<std::string> out;
-    const std::string text = read(name);
+    const std::string text = readAll(path);
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = text.find("\r\n", start);
         out.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
@@ -117,26 +140,6 @@ TestState::TestState(uint64_t seed)
     state.showText = [this](const std::string& file, int style) { textsShown.emplace_back(file, style); };
 }
 
-ItemRecord person(const std::string& name, int16_t year1, int16_t year2, const std::string& description,
-                  int16_t itemType)
-{
-    ItemRecord r;
-    r.Name = name;
-    r.ItemType = itemType;
-    r.Year1 = year1;
-    r.Year2 = year2;
-    r.Description = description;
-    return r;
-}
-
-ItemRecord event(const std::string& name, int16_t itemType, int16_t year1, const std::string& dateText,
-                 const std::string& description)
-{
-    ItemRecord r = person(name, year1, year1, description, itemType);
-    r.DateText = dateText;
-    return r;
-}
-
 void writeItemPictures(const ProgramDir& dir, const GameState& state)
 {
     for (int i = 1; i <= state.table.ItemCount; ++i)
@@ -152,207 +155,48 @@ void setItems(GameState& state, const std::vector<ItemRecord>& items)
     state.TimesUsed.assign(items.size() + 1, 0);
 }
 
+namespace {
+// An item without reserved values, its fields in the data file's order.
+ItemRecord item(std::string name, std::string nick, std::string picture, int16_t type, int16_t side,
+                int16_t state, int16_t year1, int16_t year2, std::string date, std::string commanders,
+                std::string description, std::string campaign, int16_t difficulty)
+{
+    return {name,  nick, picture,    type,        side,     state, year1,
+            year2, date, commanders, description, campaign, {},    difficulty};
+}
+}  // namespace
+
 const std::vector<ItemRecord>& fixtureItems()
 {
-    // Name, Nickname, ImageFile, ItemType, Side, State, Year1, Year2, DateText, Commanders,
-    // Description, Campaign, Reserved, Difficulty.
     static const std::vector<ItemRecord> items = {
-        {"Ulysses S. Grant",
-         "Unconditional Surrender",
-         "grant.jpg",
-         Officer,
-         0,
-         0,
-         1822,
-         1885,
-         "",
-         "General-in-chief",
-         "Took Vicksburg and accepted Lee's surrender",
-         "",
-         {},
-         1},
-        {"Robert E. Lee",
-         "Marse Robert",
-         "lee.jpg",
-         Officer,
-         1,
-         2,
-         1807,
-         1870,
-         "",
-         "General",
-         "Led the Army of Northern Virginia",
-         "",
-         {},
-         1},
-        {"William T. Sherman",
-         "Uncle Billy",
-         "sherman.jpg",
-         Officer,
-         0,
-         0,
-         1820,
-         1891,
-         "",
-         "Major General",
-         "Marched from Atlanta to the sea",
-         "",
-         {},
-         2},
-        {"Thomas J. Jackson",
-         "Stonewall",
-         "jackson.jpg",
-         Officer,
-         1,
-         0,
-         1824,
-         1863,
-         "",
-         "Lieutenant General",
-         "Stood like a stone wall at Manassas",
-         "",
-         {},
-         2},
-        {"Clara Barton",
-         "Angel of the Battlefield",
-         "barton.jpg",
-         OtherPerson,
-         0,
-         0,
-         1821,
-         1912,
-         "",
-         "Nurse",
-         "Nursed the wounded and founded the Red Cross",
-         "",
-         {},
-         3},
-        {"Jefferson Davis",
-         "Jeff",
-         "davis.jpg",
-         OtherPerson,
-         1,
-         3,
-         1808,
-         1889,
-         "",
-         "President",
-         "President of the Confederate States",
-         "",
-         {},
-         3},
-        {"First Bull Run",
-         "First Manassas",
-         "bullrun.jpg",
-         Battle,
-         0,
-         2,
-         1861,
-         1861,
-         "July 21, 1861",
-         "McDowell, Beauregard",
-         "The first great battle ended in a Union rout",
-         "Manassas Campaign",
-         {},
-         1},
-        {"Antietam",
-         "Sharpsburg",
-         "antietam.jpg",
-         Battle,
-         0,
-         8,
-         1862,
-         1862,
-         "September 17, 1862",
-         "McClellan, Lee",
-         "The bloodiest single day of the war",
-         "Maryland Campaign",
-         {},
-         1},
-        {"Gettysburg",
-         "High water mark",
-         "gettysburg.jpg",
-         Battle,
-         0,
-         7,
-         1863,
-         1863,
-         "July 1-3, 1863",
-         "Meade, Lee",
-         "Turned back the invasion of the North",
-         "Gettysburg Campaign",
-         {},
-         2},
-        {"Atlanta",
-         "",
-         "",
-         Battle,
-         0,
-         6,
-         1864,
-         1864,
-         "July 22, 1864",
-         "Sherman, Hood",
-         "Opened the road to the sea",
-         "Atlanta Campaign",
-         {},
-         2},
-        {"Bentonville",
-         "",
-         "",
-         Battle,
-         1,
-         5,
-         1865,
-         1865,
-         "March 19-21, 1865",
-         "Sherman, Johnston",
-         "The last attack of Johnston's army",
-         "Carolinas Campaign",
-         {},
-         3},
-        {"Fort Sumter",
-         "",
-         "sumter.jpg",
-         OtherEvent,
-         1,
-         4,
-         1861,
-         1861,
-         "April 12, 1861",
-         "",
-         "The first shots of the war",
-         "",
-         {},
-         1},
-        {"Emancipation Proclamation",
-         "",
-         "",
-         OtherEvent,
-         0,
-         0,
-         1863,
-         1863,
-         "January 1, 1863",
-         "",
-         "Freed the slaves in the rebel states",
-         "",
-         {},
-         2},
-        {"Lincoln's assassination",
-         "",
-         "",
-         OtherEvent,
-         0,
-         0,
-         1865,
-         1865,
-         "April 14, 1865",
-         "",
-         "The President was shot at Ford's Theatre",
-         "",
-         {},
-         3},
+        item("Ulysses S. Grant", "Unconditional Surrender", "grant.jpg", Officer, 0, 0, 1822, 1885, "",
+             "General-in-chief", "Took Vicksburg and accepted Lee's surrender", "", 1),
+        item("Robert E. Lee", "Marse Robert", "lee.jpg", Officer, 1, 2, 1807, 1870, "", "General",
+             "Led the Army of Northern Virginia", "", 1),
+        item("William T. Sherman", "Uncle Billy", "sherman.jpg", Officer, 0, 0, 1820, 1891, "",
+             "Major General", "Marched from Atlanta to the sea", "", 2),
+        item("Thomas J. Jackson", "Stonewall", "jackson.jpg", Officer, 1, 0, 1824, 1863, "",
+             "Lieutenant General", "Stood like a stone wall at Manassas", "", 2),
+        item("Clara Barton", "Angel of the Battlefield", "barton.jpg", OtherPerson, 0, 0, 1821, 1912, "",
+             "Nurse", "Nursed the wounded and founded the Red Cross", "", 3),
+        item("Jefferson Davis", "Jeff", "davis.jpg", OtherPerson, 1, 3, 1808, 1889, "", "President",
+             "President of the Confederate States", "", 3),
+        item("First Bull Run", "First Manassas", "bullrun.jpg", Battle, 0, 2, 1861, 1861, "July 21, 1861",
+             "McDowell, Beauregard", "The first great battle ended in a Union rout", "Manassas Campaign", 1),
+        item("Antietam", "Sharpsburg", "antietam.jpg", Battle, 0, 8, 1862, 1862, "September 17, 1862",
+             "McClellan, Lee", "The bloodiest single day of the war", "Maryland Campaign", 1),
+        item("Gettysburg", "High water mark", "gettysburg.jpg", Battle, 0, 7, 1863, 1863, "July 1-3, 1863",
+             "Meade, Lee", "Turned back the invasion of the North", "Gettysburg Campaign", 2),
+        item("Atlanta", "", "", Battle, 0, 6, 1864, 1864, "July 22, 1864", "Sherman, Hood",
+             "Opened the road to the sea", "Atlanta Campaign", 2),
+        item("Bentonville", "", "", Battle, 1, 5, 1865, 1865, "March 19-21, 1865", "Sherman, Johnston",
+             "The last attack of Johnston's army", "Carolinas Campaign", 3),
+        item("Fort Sumter", "", "sumter.jpg", OtherEvent, 1, 4, 1861, 1861, "April 12, 1861", "",
+             "The first shots of the war", "", 1),
+        item("Emancipation Proclamation", "", "", OtherEvent, 0, 0, 1863, 1863, "January 1, 1863", "",
+             "Freed the slaves in the rebel states", "", 2),
+        item("Lincoln's assassination", "", "", OtherEvent, 0, 0, 1865, 1865, "April 14, 1865", "",
+             "The President was shot at Ford's Theatre", "", 3),
     };
     return items;
 }
@@ -420,6 +264,44 @@ GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> s
     return run;
 }
 
+Weights weights(const GameState& state)
+{
+    static const char* const names[] = {"Grant",       "Lee",     "Sherman",      "Jackson",      "Barton",
+                                        "Davis",       "BullRun", "Antietam",     "Gettysburg",   "Atlanta",
+                                        "Bentonville", "Sumter",  "Emancipation", "Assassination"};
+    Weights out;
+    for (int k = Grant; k <= FixtureCount && k < int(state.TimesUsed.size()); ++k)
+        if (state.TimesUsed[std::size_t(k)] != 0)
+            out[names[k - 1]] = state.TimesUsed[std::size_t(k)];
+    return out;
+}
+
+void addGameColumns()
+{
+    QTest::addColumn<QStringList>("scores");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<Weights>("weights");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QList<int>>("sounds");
+}
+
+void compareGame(const TestState& ts, const GameRun& run)
+{
+    QFETCH(QStringList, scores);
+    QFETCH(QStringList, messages);
+    QFETCH(Weights, weights);
+    QFETCH(QStringList, log);
+    QFETCH(QList<int>, sounds);
+    QStringList shown;
+    for (const ScoreShown& s : run.scores)
+        shown << qs(s.title) << qs(s.result).split("\r\n") << qs(s.score);
+    QCOMPARE(shown, scores);
+    QCOMPARE(strings(ts.notifier.messages), messages);
+    QCOMPARE(test::weights(ts.state), weights);
+    QCOMPARE(strings(fileLines("zelquiz.log")), log);
+    QCOMPARE(ts.sound.numbers(), sounds);
+}
+
 void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs)
 {
     QWidget* before = QApplication::activeModalWidget();
@@ -438,35 +320,6 @@ void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs)
         }
     });
     timer->start(10);
-}
-
-struct ModalAutoCloser::Impl {
-    QTimer timer;
-    int closed = 0;
-};
-
-ModalAutoCloser::ModalAutoCloser(std::function<void(QWidget*)> onEach) : impl_(std::make_unique<Impl>())
-{
-    QObject::connect(&impl_->timer, &QTimer::timeout, [this, onEach] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w || !w->isVisible())
-            return;
-        if (onEach)
-            onEach(w);
-        if (auto* d = qobject_cast<QDialog*>(w))
-            d->done(0);
-        else
-            w->close();
-        ++impl_->closed;
-    });
-    impl_->timer.start(10);
-}
-
-ModalAutoCloser::~ModalAutoCloser() = default;
-
-int ModalAutoCloser::closed() const
-{
-    return impl_->closed;
 }
 
 }  // namespace bellarune::test

@@ -4,6 +4,8 @@
 // the generator laid down in advance, and a player that runs whole games through the
 // real driver and the real screens.
 #include <QDir>
+#include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -41,6 +43,7 @@ public:
         return !failAll;
     }
     std::string sounds() const;  // "5 8 ..." for snd5.wav, snd8.wav, ...
+    QList<int> numbers() const;  // {5, 8, ...}
     std::vector<std::string> played;
     bool failAll = false;
 };
@@ -80,10 +83,6 @@ struct TestState {
     std::vector<std::pair<std::string, int>> textsShown;
 };
 
-ItemRecord person(const std::string& name, int16_t year1, int16_t year2, const std::string& description = "",
-                  int16_t itemType = Officer);
-ItemRecord event(const std::string& name, int16_t itemType, int16_t year1, const std::string& dateText,
-                 const std::string& description = "");
 // Puts items at 1..n of the table and sizes TimesUsed for them, all 0.
 void setItems(GameState& state, const std::vector<ItemRecord>& items);
 
@@ -138,20 +137,24 @@ GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> s
 // Runs fn on the next modal window that opens (polling the event loop), so a test can
 // answer a dialog that a handler shows with exec().
 void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs = 5000);
-// Closes every modal window that opens until the returned guard is destroyed.
-class ModalAutoCloser {
-public:
-    explicit ModalAutoCloser(std::function<void(QWidget*)> onEach = {});
-    ~ModalAutoCloser();
-    int closed() const;
-
-private:
-    struct Impl;
-    std::unique_ptr<Impl> impl_;
-};
-
 std::string readAll(const QString& path);
+// The lines of a text file written with CR LF ends (the last, empty one dropped).
+std::vector<std::string> fileLines(const QString& path);
+// Texts as a list of strings, for comparing with QCOMPARE.
+QStringList strings(const std::vector<std::string>& texts);
+// Usage weights of the fixture items by their names in Fixture ("Grant", "Lee", ...), the items
+// at weight 0 left out.
+using Weights = QMap<QString, int>;
+Weights weights(const GameState& state);
+// The columns of a table of games: what the game showed and left. "scores": the title, the lines
+// of the result and the score line of each score window; "messages": the message boxes; "weights"; "log": the
+// lines of the quiz log; "sounds": the numbers of the sounds played.
+void addGameColumns();
+// Compares a game played in the current test's program directory with its row, field by field.
+void compareGame(const TestState& ts, const GameRun& run);
 // Runs a program to its end: its exit code (-1 on a crash or time-out) and standard output.
 std::pair<int, QString> runProgram(const QString& program, const QStringList& args, int timeoutMs = 120000);
 
 }  // namespace bellarune::test
+
+Q_DECLARE_METATYPE(bellarune::test::Move)
