@@ -8,12 +8,13 @@
 
 namespace {
 
-// Bytes that carry text, as opposed to separators, quotes, blanks and the parts of numbers.
+// Bytes that carry text, as opposed to separators, quotes, blanks and the parts of numbers
+// (a decimal point among them: a whole-number field reads 1800.0 as 1800).
 std::size_t textBytes(std::string_view s)
 {
     std::size_t n = 0;
     for (char c : s)
-        n += std::string_view(" \t\r\n,\"\x1a+-0123456789").find(c) == std::string_view::npos;
+        n += std::string_view(" \t\r\n,\"\x1a+-.0123456789").find(c) == std::string_view::npos;
     return n;
 }
 
