@@ -10,34 +10,27 @@ using namespace bellarune;
 using namespace bellarune::test;
 
 namespace {
-using Q = QuestionScreen;
-// Each type's name, screen, and texts for a fixture item: its answer, its clue (empty: the answer),
+// Each type's name and texts for a fixture item: its answer, its clue (empty: the answer),
 // its prompt.
 struct TypeRow {
     int type;
     const char* name;
-    Q screen;
     int item;
     const char *answer, *clue, *prompt;
 };
 const TypeRow kTypes[] = {
-    {1, "Dates for person", Q::MChoice, Lee, "1807 - 1870", "1807 to 1870",
-     "Which dates match Robert E. Lee?"},
-    {2, "Dates for event", Q::MChoice, Antietam, "September 17, 1862", "", "Which date(s) match Antietam?"},
-    {4, "Describe event?", Q::MChoice, Antietam, "The bloodiest single day of the war", "",
-     "Describe Antietam?"},
-    {5, "Event based on desc", Q::Quote, Antietam, "Antietam", "The bloodiest single day of the war",
+    {1, "Dates for person", Lee, "1807 - 1870", "1807 to 1870", "Which dates match Robert E. Lee?"},
+    {2, "Dates for event", Antietam, "September 17, 1862", "", "Which date(s) match Antietam?"},
+    {4, "Describe event?", Antietam, "The bloodiest single day of the war", "", "Describe Antietam?"},
+    {5, "Event based on desc", Antietam, "Antietam", "The bloodiest single day of the war",
      "Choose the event for this description"},
-    {6, "What happened on?", Q::MChoice, Antietam, "The bloodiest single day of the war",
+    {6, "What happened on?", Antietam, "The bloodiest single day of the war",
      "Antietam -- The bloodiest single day of the war", "What happened on September 17, 1862?"},
-    {7, "Which battle did these commanders fight?", Q::MChoice, Antietam, "McClellan, Lee", "",
+    {7, "Which battle did these commanders fight?", Antietam, "McClellan, Lee", "",
      "Which commanders fought Antietam?"},
-    {12, "Match battle and campaign", Q::QMatch, Antietam, "Maryland Campaign", "",
-     "Match battle to campaign"},
-    {13, "Match nicknames, sayings", Q::QMatch, Lee, "Marse Robert", "", "Match nicknames "},
-    {14, "Match battles and states", Q::IMatch, Antietam, "Antietam", "Md.jpg", "Match battle and state"},
-    {16, "Name me", Q::NameMe, Lee, "Robert E. Lee", " *** need L_PARAM for 16Name me",
-     "NEED Match   **** param name 16"},
+    {12, "Match battle and campaign", Antietam, "Maryland Campaign", "", "Match battle to campaign"},
+    {13, "Match nicknames, sayings", Lee, "Marse Robert", "", "Match nicknames "},
+    {14, "Match battles and states", Antietam, "Antietam", "Md.jpg", "Match battle and state"},
 };
 // Items 15 to 19 beside the fixture. ItemType 5 is neither person nor event, so by the exclusion
 // tests both.
@@ -56,14 +49,13 @@ private slots:
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("screen");
         QTest::addColumn<int>("item");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("clue");
         QTest::addColumn<QString>("prompt");
         for (const TypeRow& r : kTypes)
-            QTest::newRow(r.name) << r.type << r.name << int(r.screen) << r.item << r.answer
-                                  << (*r.clue ? r.clue : r.answer) << r.prompt;
+            QTest::newRow(r.name) << r.type << r.name << r.item << r.answer << (*r.clue ? r.clue : r.answer)
+                                  << r.prompt;
     }
 
     void questionTypes()
@@ -76,7 +68,6 @@ private slots:
         loadFixture(s);
         s.CurrentQuestionType = int16_t(type);
         QTEST(qs(s.names.QuestionTypeNames[type]), "name");
-        QTEST(int(ScreenForType(type)), "screen");
         QCOMPARE(qs(AnswerText(s, item, type)), answer);
         QTEST(qs(QuestionText(s, 4, item, 0)), "clue");
         QTEST(qs(QuestionText(s, 5, item, 0)), "prompt");
@@ -109,20 +100,17 @@ private slots:
         QTest::newRow("13 Match nicknames, sayings") << 13 << 0 << people + QList<int>({19});
         QTest::newRow("14 after Bull Run: a state, not the same one")
             << 14 << int(BullRun) << QList<int>({8, 9, 10, 11, 12});
-        QTest::newRow("16 Name me") << 16 << 0 << people + QList<int>({19});
     }
 
     void itemsEachTypeTakes()
     {
         QFETCH(int, type);
         QFETCH(int, first);
-        ProgramDir dir;
         TestState ts;
         GameState& s = ts.state;
         std::vector<ItemRecord> items = fixtureItems();
         items.insert(items.end(), kExtra.begin(), kExtra.end());
         setItems(s, items);
-        writeItemPictures(dir, s);
         s.CurrentQuestionType = int16_t(type);
         s.QuestionItems[0] = int16_t(first);
         const int slot = first ? 1 : 0;
