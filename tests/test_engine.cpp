@@ -174,9 +174,8 @@ private slots:
         set.CategoryEnabled.fill(0);
         ts.state.Players[0] = {25, 30, 83};  // what an earlier game left
         ts.state.rng.queue({typeOf(3), typeOf(5), typeOf(3)});
-        const GameRun run = playGame(ts, {Move()}, [&] { set.CategoryEnabled[3] = -1; });
+        playGame(ts, {Move()}, [&] { set.CategoryEnabled[3] = -1; });
         QCOMPARE(int(ts.state.CurrentQuestionType), 3);
-        QCOMPARE(int(run.screens.size()), 1);
         QCOMPARE(strings(dir.lines("zelquiz.log")), QStringList({"---- Question 1"}));
         QCOMPARE(strings(ts.notifier.messages),
                  QStringList({"0No questions possible with current selections.  Change difficulty levels or "
