@@ -1,11 +1,9 @@
 // The database check (bellarune-check) on broken and hand-edited files, and the shipped
 // database and portraits it vouches for.
-#include <QImage>
 #include <QtTest>
 
 #include "testsupport.h"
 
-using namespace bellarune;
 using namespace bellarune::test;
 
 const QString kSource = qEnvironmentVariable("BELLARUNE_SOURCE_DIR");
@@ -41,8 +39,8 @@ private slots:
         QTest::newRow("a description saved as UTF-8; Latin-1 letters are no problem")
             << item("Lee", "", 0, 0, "", "G\xC3\xA9n\xC3\xA9ral") +
                    item("Grant", "", 0, 0, "", "G\xE9n\xE9ral \xAB\xBB")
-            << QStringList{QString::fromLatin1(
-                   "item 1 (Lee): Description is UTF-8 text, not Latin-1: G\xC3\xA9n\xC3\xA9ral")};
+            << QStringList{QString::fromLatin1("item 1 (Lee): Description is UTF-8 text, "
+                                               "not Latin-1: G\xC3\xA9n\xC3\xA9ral")};
         QTest::newRow("a nickname that holds the surname; inside a longer word it gives nothing away")
             << item("John Brown", "Osawatomie Brown", 3, 0) + item("Dorothea Dix", "Dixie", 3, 0)
             << QStringList{
@@ -55,11 +53,10 @@ private slots:
         QFETCH(QStringList, problems);
         ProgramDir dir;
         dir.write("zel.dat", file.toStdString());
-        const auto [code, out] = runProgram(gameDir() + "/bellarune-check", {dir.file("zel.dat")});
-        const QStringList reported =
-            out.split('\n').filter(QRegularExpression("^problem: ")).replaceInStrings("problem: ", "");
+        // The exit code is test_tools' part.
+        const QString out = runProgram(gameDir() + "/bellarune-check", {dir.file("zel.dat")}).second;
+        const QStringList reported = out.split('\n').filter("problem: ").replaceInStrings("problem: ", "");
         QCOMPARE(reported, problems);
-        QCOMPARE(code, problems.isEmpty() ? 0 : 1);
     }
 
     // Each text a whole quoted value among the five lines of the item of that name.
@@ -70,16 +67,14 @@ private slots:
         auto row = [](const char* what, const char* name, const char* text) {
             QTest::newRow(what) << QString(name) << QString(text);
         };
-        row("Howe: a saying of hers, not her hymn's first line", "Julia Ward Howe",
-            "Arise, Then, Women of This Day!");
+        row("Howe: a saying of hers, not her hymn", "Julia Ward Howe", "Arise, Then, Women of This Day!");
         row("Toombs: his words against firing on Sumter", "Robert Toombs",
             "Mr. President, at this time, it is suicide, murder, and will lose us every friend at the North");
         row("Franklin Buchanan: his nickname", "Franklin Buchanan", "Old Buck");
         row("Westport: one of the largest", "Battle of Westport",
             "One of the largest battles west of the Mississippi, fought near Kansas City, which turned back "
             "Price's raid.");
-        row("Second Wheeling Convention: both sessions", "Second Wheeling Convention",
-            "June 11-25 and August 6-21, 1861");
+        row("Wheeling: both sessions", "Second Wheeling Convention", "June 11-25 and August 6-21, 1861");
         row("Hampton Roads: the Cumberland sunk, the Congress burned", "Battle of Hampton Roads",
             "First clash between ironclads, off Norfolk, the day after the CSS Virginia sank the "
             "Cumberland and ran the Congress aground, where it burned.");
@@ -111,8 +106,7 @@ private slots:
         QCOMPARE(QImage(kSource + "/assets/portraits/" + file).size(), cut.size());
         // CREDITS.md records the cut as the last column, WxH+X+Y.
         const QString credits = QString::fromStdString(readAll(kSource + "/CREDITS.md"));
-        const qsizetype at = credits.indexOf("| `" + file + "` |");
-        QCOMPARE(credits.mid(at, credits.indexOf('\n', at) - at).section(" | ", -1),
+        QCOMPARE(credits.section("| `" + file + "` |", 1, 1).section('\n', 0, 0).section(" | ", -1),
                  QString("%1x%2+%3+%4 |").arg(cut.width()).arg(cut.height()).arg(cut.x()).arg(cut.y()));
     }
 };
