@@ -88,9 +88,9 @@ private slots:
             << QStringList{"Who was Robert E. Lee? " + kLee}
             << QStringList{"Results for Who was?", "Sorry, the answer was " + kLee} << 8;
 
-        const QString grant = "Ulysses S. Grant 1822 > ";
-        const QStringList out{grant + "Robert E. Lee 1807", grant + "William T. Sherman 1820",
-                              grant + "Clara Barton 1821"};
+        const QStringList out{"Ulysses S. Grant 1822 > Robert E. Lee 1807",
+                              "Ulysses S. Grant 1822 > William T. Sherman 1820",
+                              "Ulysses S. Grant 1822 > Clara Barton 1821"};
         const Weights outWeights{
             {"Ulysses S. Grant", 6}, {"Robert E. Lee", 16}, {"William T. Sherman", 12}, {"Clara Barton", 8}};
         QTest::newRow("sorting, three pairs out: a blank line, the pairs as met, 7 of 10 scores 14")
@@ -148,13 +148,11 @@ private slots:
         QFETCH(Bars, answer);
         Question q(type, items);
         GameState& s = q.ts.state;
-        AnswerResult result;
-        if (type == 3)
-            result = ScoreChoice(s, placed[0], answer[0], "Who was Robert E. Lee?", kLee.toStdString());
-        else if (type <= 10)
-            result = ScoreSorting(s, 4);
-        else
-            result = ScoreMatching(s, type == 11 ? kDescriptionMatching : kImageMatching, placed, answer);
+        const AnswerResult result =
+            type == 3 ? ScoreChoice(s, placed[0], answer[0], "Who was Robert E. Lee?", kLee.toStdString())
+            : type <= 10
+                ? ScoreSorting(s, 4)
+                : ScoreMatching(s, type == 11 ? kDescriptionMatching : kImageMatching, placed, answer);
         checkOutcome(q, result);
     }
 
@@ -166,6 +164,8 @@ private slots:
         QTest::addColumn<int>("tries");
         addOutcomeColumns();
         const QStringList gotIt{"Results for Name me", "You got it!"};
+        QTest::newRow("difficulty 1: 6 tries; won after 2 wrong letters, 4 of 6")
+            << 1 << true << 2 << 6 << 14 << 21 << Weights{} << QStringList{} << gotIt << 5;
         QTest::newRow("difficulty 9: 4 tries; won after 2 wrong letters, 2 of 4")
             << 9 << true << 2 << 4 << 12 << 19 << Weights{} << QStringList{} << gotIt << 5;
         QTest::newRow("difficulty -32762 (hand-edited): still 26 tries, a loss 0 of 26")
