@@ -32,22 +32,22 @@ void keys(const QString& words)
     }
 }
 
-const QString kHead = "---- Question 1";
+struct Fixture {
+    ProgramDir dir;
+    TestState ts;
+};
 
 // A matching screen of the type, loaded, shown and active, on the fixture.
 template <class Form>
-struct Shown {
-    explicit Shown(int type)
+struct Shown : Fixture, Form {
+    explicit Shown(int type) : Form(ts.state)
     {
         loadFixture(ts.state);
         ts.state.CurrentQuestionType = int16_t(type);
-        form.load();
-        form.show();
-        QApplication::setActiveWindow(&form);
+        Form::load();
+        Form::show();
+        QApplication::setActiveWindow(this);
     }
-    ProgramDir dir;
-    TestState ts;
-    Form form{ts.state};
 };
 
 }  // namespace
@@ -67,7 +67,7 @@ private slots:
         QTest::newRow("multiple choice: arrows move the focus, Enter answers")
             << 3 << QList<int>{2, Grant, Lee, Sherman, Jackson, Barton} << "Down Down Return"
             << QStringList{"Results for Who was?", " Correct, +5 pts", "Current score: 5 of 5  (100%)"}
-            << QStringList{kHead, "Multiple Choice"}
+            << QStringList{"---- Question 1", "Multiple Choice"}
             << Weights{{"Ulysses S. Grant", 10},
                        {"Robert E. Lee", 1},
                        {"William T. Sherman", 5},
@@ -79,7 +79,7 @@ private slots:
             << "Space Tab Shift+Tab Shift+Tab Tab Down Down Down Down Enter"
             << QStringList{"Results for Event based on desc", "Sorry, the answer was Lincoln's assassination",
                            "Current score: 0 of 5  (0%)"}
-            << QStringList{kHead, "Multiple Choice",
+            << QStringList{"---- Question 1", "Multiple Choice",
                            "Choose the event for this description Lincoln's assassination"}
             << Weights{{"First Bull Run", 1}, {"Fort Sumter", 10}, {"Emancipation Proclamation", 1}} << "8";
         QTest::newRow("sorting: Down moves the current line, Enter and Space push it up, Enter on Done")
@@ -88,14 +88,10 @@ private slots:
             << QStringList{"Results for Sorting People by date",
                            "*** All correct!\r\n*** 10 of 10 correct, scored 20",
                            "Current score: 20 of 20  (100%)"}
-            << QStringList{kHead,
-                           "Items to sort by People by date",
-                           "William T. Sherman",
-                           "Robert E. Lee",
-                           "Jefferson Davis",
-                           "Thomas J. Jackson",
-                           "Clara Barton",
-                           " *** All Correct!"}
+            << QStringList{"---- Question 1",    "Items to sort by People by date",
+                           "William T. Sherman", "Robert E. Lee",
+                           "Jefferson Davis",    "Thomas J. Jackson",
+                           "Clara Barton",       " *** All Correct!"}
             << Weights{{"Robert E. Lee", 17},
                        {"William T. Sherman", 18},
                        {"Thomas J. Jackson", 1},
@@ -110,10 +106,10 @@ private slots:
             << QStringList{"Results for Matching Match commanders and battles",
                            "\r\nFirst Bull Run = McDowell, Beauregard\r\n*** Scored 10 of 25",
                            "Current score: 10 of 25  (40%)"}
-            << QStringList{kHead,         "Match commanders and battles",
-                           "Gettysburg",  "First Bull Run",
-                           "Bentonville", "Antietam",
-                           "Atlanta",     "First Bull Run = McDowell, Beauregard"}
+            << QStringList{"---- Question 1", "Match commanders and battles",
+                           "Gettysburg",      "First Bull Run",
+                           "Bentonville",     "Antietam",
+                           "Atlanta",         "First Bull Run = McDowell, Beauregard"}
             << Weights{{"Antietam", 5}, {"Gettysburg", 10}, {"Atlanta", 5}, {"Bentonville", 1}} << "2 2 2 8";
         // Pictures 0-3 show bars 2, 0, 1, 3; a bar dropped on a held picture sends the other home.
         QTest::newRow("image matching: arrows in reading order, Escape puts back, a bar sent home")
@@ -123,7 +119,7 @@ private slots:
             << QStringList{"Results for Match portraits to names",
                            "\r\nThomas J. Jackson placed on image of Robert E. Lee\r\n\r\n*** Scored 1 of 4",
                            "Current score: 5 of 20  (25%)"}
-            << QStringList{kHead,
+            << QStringList{"---- Question 1",
                            "Match Match portraits to names",
                            "Ulysses S. Grant",
                            "Robert E. Lee",
@@ -184,18 +180,16 @@ private slots:
     // the bar held, and back to the bar at the end.
     void screenReaderFollowsTheMarker()
     {
-        Shown<IMatch> s(15);
-        IMatch& form = s.form;
+        Shown<IMatch> form(15);
         const QString bar = form.Btn1[0]->accessibleName(), drop = " | Drop " + bar + " here";
         QStringList heard;
         for (const char* k : {"Return", "Right", "Down", "Left", "Escape"}) {
             keys(k);
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
             heard << a->text(QAccessible::Name) + " | " + a->text(QAccessible::Description);
-            if (QString(k) == "Down") {
-                const QRect picture(form.Image1[3]->mapTo(&form, QPoint()), form.Image1[3]->size());
+            const QRect picture(form.Image1[3]->mapTo(&form, QPoint()), form.Image1[3]->size());
+            if (QString(k) == "Down")
                 QCOMPARE(form.findChild<QWidget*>("dropMarker")->geometry(), picture.adjusted(-4, -4, 4, 4));
-            }
         }
         QCOMPARE(heard,
                  QStringList({"Picture 1" + drop, "Picture 2" + drop, "Picture 4" + drop, "Picture 3" + drop,
@@ -203,35 +197,26 @@ private slots:
         QVERIFY(!form.findChild<QWidget*>("dropMarker")->isVisible());
     }
 
-    // A bar held by click and click stays held through a press in another window or on a message
-    // box above its screen; the next click on a description drops it there.
+    // A bar held by click and click stays held through a press in another window, or on its own
+    // screen while a message box is above it; the next click on a description drops it there.
     void pressesElsewhereDropNothing_data()
     {
         QTest::addColumn<bool>("modal");
-        QTest::newRow("another window") << false;
-        QTest::newRow("a message box above the screen") << true;
+        QTest::newRow("a press in another window") << false;
+        QTest::newRow("a press on the screen under a message box") << true;
     }
-
     void pressesElsewhereDropNothing()
     {
         QFETCH(bool, modal);
-        Shown<QMatch> s(11);
-        QMatch& form = s.form;
+        Shown<QMatch> form(11);
         keys("Space");
-        QMessageBox box(QMessageBox::NoIcon, "Bellarune Game", "Sound", QMessageBox::Ok,
-                        modal ? &form : nullptr);
-        box.move(form.Label2[0]->mapToGlobal(QPoint()));
-        if (modal) {
-            onNextModal([](QWidget* m) {
-                QTest::mouseClick(m->findChild<QPushButton*>(), Qt::LeftButton);
-                static_cast<QDialog*>(m)->done(0);  // had the drag swallowed the press
-            });
-            box.exec();
-        } else {
-            box.show();
-            QTest::mouseClick(box.findChild<QPushButton*>(), Qt::LeftButton);
-        }
+        QMessageBox box(QMessageBox::NoIcon, "Bellarune Game", "Sound", QMessageBox::Ok);
+        box.setModal(modal);
+        box.show();
+        QTest::mouseClick(modal ? static_cast<QWidget*>(form.Label2[1]) : box.findChild<QPushButton*>(),
+                          Qt::LeftButton);
         QCOMPARE(form.drag()->active(), true);
+        box.hide();
         QTest::mouseClick(form.Label2[2], Qt::LeftButton);
         QCOMPARE(QList<int16_t>(form.PlacedBar.begin(), form.PlacedBar.end()),
                  QList<int16_t>({-1, -1, 4, -1, -1, -1}));
