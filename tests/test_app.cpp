@@ -96,8 +96,8 @@ private slots:
     }
 
     // The sorting screen restored as its slot remembers it, minimised and taller than the screen: normal,
-    // cut to the screen, and the restore's own resize not saved. Then saved with its state, outer size and
-    // background; slot 3, the score window's, is never remembered. (Maximised, and the next question
+    // cut to the screen, and the restore's own resize not saved. Then saved with its state and background;
+    // slot 3, the score window's, is never remembered. (Maximised, the size saved, and the next question
     // opening as the last: test_windows and test_choice.)
     void rememberWindow()
     {
