@@ -52,7 +52,8 @@ class TestMaint : public QObject {
 
 private slots:
     // One setup screen, opened on stored values: minimum 3, maximum 12, 0 questions, log level 2,
-    // sound -1; then each row acts on it in turn.
+    // sound -1; then each row acts on it in turn. (The log option checked at opening is
+    // test_windows'.)
     void setupRules_data()
     {
         QTest::addColumn<QString>("control");  // empty: as opened
@@ -60,24 +61,18 @@ private slots:
         QTest::addColumn<int>("questions");  // shown after it
         QTest::addColumn<int>("minimum");
         QTest::addColumn<int>("maximum");
-        QTest::addColumn<int>("logOption");  // checked
         QTest::addColumn<int>("logLevel");
-        QTest::addColumn<bool>("sound");  // ticked, and on
-        QTest::newRow("opened: 0 questions show 1, maximum 12 shows 9, sound -1 ticked")
-            << QString() << "" << 1 << 3 << 9 << 2 << 2 << true;
-        QTest::newRow("25 questions show 10")
-            << QString("nquestion") << "25" << 10 << 3 << 9 << 2 << 2 << true;
-        QTest::newRow("a step down") << QString("UpDown1") << "v" << 9 << 3 << 9 << 2 << 2 << true;
-        QTest::newRow("maximum 4") << QString("tmaxdif") << "4" << 9 << 3 << 4 << 2 << 2 << true;
-        QTest::newRow("minimum 7 shows the maximum")
-            << QString("tmindif") << "7" << 9 << 4 << 4 << 2 << 2 << true;
-        QTest::newRow("maximum 2 shows the minimum")
-            << QString("tmaxdif") << "2" << 9 << 4 << 4 << 2 << 2 << true;
-        QTest::newRow("maximum 12 shows 9") << QString("tmaxdif") << "12" << 9 << 4 << 9 << 2 << 2 << true;
-        QTest::newRow("log off at once") << QString("Option10") << "" << 9 << 4 << 9 << 0 << 0 << true;
-        QTest::newRow("sound off at once") << QString("Check1") << "" << 9 << 4 << 9 << 0 << 0 << false;
-        QTest::newRow("make online questions: level 2")
-            << QString("cmdmakeq") << "" << 9 << 4 << 9 << 0 << 2 << false;
+        QTest::addColumn<int>("soundOn");
+        QTest::newRow("opened: 0 questions show 1, maximum 12 shows 9, sound -1 ticked, so on")
+            << QString() << "" << 1 << 3 << 9 << 2 << 1;
+        QTest::newRow("25 questions show 10") << QString("nquestion") << "25" << 10 << 3 << 9 << 2 << 1;
+        QTest::newRow("a step down") << QString("UpDown1") << "v" << 9 << 3 << 9 << 2 << 1;
+        QTest::newRow("maximum 2 shows the minimum") << QString("tmaxdif") << "2" << 9 << 3 << 3 << 2 << 1;
+        QTest::newRow("minimum 7 shows the maximum") << QString("tmindif") << "7" << 9 << 3 << 3 << 2 << 1;
+        QTest::newRow("a step up") << QString("UpDown3") << "^" << 9 << 3 << 4 << 2 << 1;
+        QTest::newRow("log off at once") << QString("Option10") << "" << 9 << 3 << 4 << 0 << 1;
+        QTest::newRow("sound off at once") << QString("Check1") << "" << 9 << 3 << 4 << 0 << 0;
+        QTest::newRow("make online questions: level 2") << QString("cmdmakeq") << "" << 9 << 3 << 4 << 2 << 0;
     }
 
     void setupRules()
@@ -98,10 +93,8 @@ private slots:
         QTEST(f.nquestion->text().toInt(), "questions");
         QTEST(f.tmindif->text().toInt(), "minimum");
         QTEST(f.tmaxdif->text().toInt(), "maximum");
-        QTEST(checkedOf(f.Option1), "logOption");
         QTEST(int(ts_.state.settings.LogLevel), "logLevel");
-        QTEST(f.Check1->isChecked(), "sound");
-        QTEST(ts_.state.settings.SoundOn != 0, "sound");
+        QTEST(int(ts_.state.settings.SoundOn), "soundOn");
     }
 
     // The same screen: a click clears the stored "Who was?", OK stores all.
@@ -111,7 +104,7 @@ private slots:
         QTest::mouseClick(f.List1->viewport(), Qt::LeftButton, {},
                           f.List1->visualItemRect(f.List1->item(2)).center());
         act(&f, "cmdok", "");
-        QCOMPARE(dir_.lines("zel.INI").at(0), "4 9 9 2");
+        QCOMPARE(dir_.lines("zel.INI").at(0), "3 4 9 2");
         QCOMPARE(ts_.state.settings.CategoryEnabled,
                  (std::array<int16_t, 18>{4, 0, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 9}));
         form_.reset();
@@ -131,7 +124,7 @@ private slots:
         });
         act(&setup, "cmdEdit", "");
         QCOMPARE(held, 3);
-        QCOMPARE(int(ts_.state.settings.MaxDifficulty), 9);  // given back
+        QCOMPARE(int(ts_.state.settings.MaxDifficulty), 4);  // given back
         QVERIFY(ts_.state.item(0) == ItemRecord{});
         QVERIFY(!dir_.exists("zel.dat"));
         QCOMPARE(strings(ts_.notifier.messages),
@@ -139,41 +132,80 @@ private slots:
     }
 
     // One editor on the fixture, whose last item has a type, side and state of none of the lists,
-    // difficulty 5 and the picture name " ". go: -1 Previous, 0 Next, else the item chosen in the list.
-    void editorShowsItems_data()
+    // difficulty 5 and the picture name " ". Each row acts on it in turn: a move to another item
+    // (Previous, Next, an entry of the list), or a change, which goes into the item shown at once.
+    void editorSteps_data()
     {
-        QTest::addColumn<int>("go");
-        QTest::addColumn<int>("item");  // shown after it
-        QTest::addColumn<bool>("person");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("typed");  // the list's entry number
+        QTest::addColumn<int>("item");       // shown after it
+        QTest::addColumn<bool>("person");    // a person's layout, else an event's
         QTest::addColumn<QString>("state");
         QTest::addColumn<int>("typeButton");  // checked; 4: none
         QTest::addColumn<int>("sideButton");  // checked; 2: none
         QTest::addColumn<QString>("picture");
+        QTest::addColumn<Change>("change");  // to the item
+        QTest::addColumn<bool>("marks");     // DataChanged
+        QTest::addColumn<QString>("shown");  // null: as typed
+        const Change none = [](ItemRecord&) {};
         QTest::newRow("Previous on the first item")
-            << -1 << int(Grant) << true << "none" << 0 << 0 << "grant.jpg";
+            << QString("cmdPrev") << "" << int(Grant) << true << "none" << 0 << 0 << "grant.jpg" << none
+            << true << QString();
+        QTest::newRow("a step up") << QString("UpDown2") << "^" << int(Grant) << true << "none" << 0 << 0
+                                   << "grant.jpg" << SET(Difficulty, 2) << true << QString();
+        QTest::newRow("difficulty 7 shows 3") << QString("dif") << "7" << int(Grant) << true << "none" << 0
+                                              << 0 << "grant.jpg" << SET(Difficulty, 3) << true << "3";
+        QTest::newRow("a letter shows 1") << QString("dif") << "x" << int(Grant) << true << "none" << 0 << 0
+                                          << "grant.jpg" << SET(Difficulty, 1) << true << "1";
         QTest::newRow("Next: a person of a state shows its map")
-            << 0 << int(Lee) << true << "Virginia" << 0 << 1 << "Va.jpg";
+            << QString("cmdNext") << "" << int(Lee) << true << "Virginia" << 0 << 1 << "Va.jpg" << none
+            << true << QString();
+        QTest::newRow("a negative year") << QString("Text2") << "-5" << int(Lee) << true << "Virginia" << 0
+                                         << 1 << "Va.jpg" << SET(Year2, -5) << true << QString();
+        QTest::newRow("an emptied year is kept") << QString("Text2") << "" << int(Lee) << true << "Virginia"
+                                                 << 0 << 1 << "Va.jpg" << none << false << QString();
+        QTest::newRow("a line break in the description")
+            << QString("txtDesc") << "Le\rd" << int(Lee) << true << "Virginia" << 0 << 1 << "Va.jpg"
+            << SET(Description, "Le d") << true << "Le d";
+        QTest::newRow("a double quote in the nickname")
+            << QString("txtNickname") << "Bob \"Lee\"" << int(Lee) << true << "Virginia" << 0 << 1 << "Va.jpg"
+            << SET(Nickname, "Bob 'Lee'") << false << "Bob 'Lee'";
+        QTest::newRow("side") << QString("Option10") << "" << int(Lee) << true << "Virginia" << 0 << 0
+                              << "Va.jpg" << SET(Side, 0) << false << QString();
+        QTest::newRow("type") << QString("Itemtype3") << "" << int(Lee) << true << "Virginia" << 3 << 0
+                              << "Va.jpg" << SET(ItemType, 3) << true << QString();
         QTest::newRow("a battle shows its state's map")
-            << int(Antietam) << int(Antietam) << false << "Maryland" << 1 << 0 << "Md.jpg";
+            << QString("cmbitem") << "7" << int(Antietam) << false << "Maryland" << 1 << 0 << "Md.jpg" << none
+            << true << QString();
+        QTest::newRow("state") << QString("cmbST") << "9" << int(Antietam) << false << "Tennessee" << 1 << 0
+                               << "Md.jpg" << SET(State, 9) << false << QString();
+        QTest::newRow("campaign") << QString("txtCampaign") << "Sharp" << int(Antietam) << false
+                                  << "Tennessee" << 1 << 0 << "Md.jpg" << SET(Campaign, "Sharp") << false
+                                  << QString();
         QTest::newRow("an event without state or picture")
-            << int(Emancipation) << int(Emancipation) << false << "none" << 2 << 0 << "";
-        QTest::newRow("none of the lists: the layout stays, no picture")
-            << int(Assassination) << int(Assassination) << false << "" << 4 << 2 << "";
-        QTest::newRow("Next on the last item") << 0 << int(Assassination) << false << "" << 4 << 2 << "";
+            << QString("cmbitem") << "12" << int(Emancipation) << false << "none" << 2 << 0 << "" << none
+            << true << QString();
+        QTest::newRow("none of the lists: the layout stays, no picture; difficulty 5 held as 3")
+            << QString("cmbitem") << "13" << int(Assassination) << false << "" << 4 << 2 << ""
+            << SET(Difficulty, 3) << true << QString();
+        QTest::newRow("Next on the last item") << QString("cmdNext") << "" << int(Assassination) << false
+                                               << "" << 4 << 2 << "" << none << true << QString();
     }
 
-    void editorShowsItems()
+    void editorSteps()
     {
-        QFETCH(int, go);
+        QFETCH(QString, control);
+        QFETCH(QString, typed);
         QFETCH(int, item);
         QFETCH(bool, person);
         QFETCH(QString, picture);
+        QFETCH(Change, change);
+        QFETCH(QString, shown);
         if (!form_) {
             items_ = fixtureItems();
             std::tie(items_[13].Name, items_[13].ItemType, items_[13].Side, items_[13].State,
                      items_[13].Difficulty, items_[13].ImageFile) = std::tuple("", 7, 5, -3, 5, " ");
             setItems(ts_.state, items_);
-            items_[13].Difficulty = 3;  // shown as 3 and held
             for (const char* file : {"grant.jpg", "Va.jpg", "Md.jpg", "antietam.jpg"})
                 dir_.writePicture(file, unsigned(qHash(QString(file))) & 0xffffff);  // a colour of its own
             ts_.notifier.messages.clear();
@@ -181,77 +213,34 @@ private slots:
             form_->show();
         }
         auto& f = static_cast<ZelEdit&>(*form_);
-        act(&f, go == -1 ? "cmdPrev" : go == 0 ? "cmdNext" : "cmbitem", QString::number(go - 1));
-        QCOMPARE(f.cmbitem->currentIndex() + 1, item);
-        QTEST(f.cmbST->currentText(), "state");
-        QTEST(checkedOf(f.Itemtype), "typeButton");
-        QTEST(checkedOf(f.Option1), "sideButton");
-        // A person's layout, or an event's; the picture square for a person, three quarters high else.
-        QCOMPARE(f.birth->text(), person ? "Birth" : "Year");
-        QCOMPARE(f.ldeath->text(), person ? "Death" : "Campaign");
-        QStringList shown;
-        for (const char* name :
-             {"Text2", "side", "txtCampaign", "Date", "Text3", "Label2", "txtCmdr", "cmbST"})
-            if (f.findChild<QWidget*>(name)->isVisible())
-                shown << name;
-        QCOMPARE(shown, person ? QStringList({"Text2", "side"})
-                               : QStringList({"txtCampaign", "Date", "Text3", "Label2", "txtCmdr", "cmbST"}));
-        QCOMPARE(f.Image1->height(), twipsToPx(person ? 3615 : 2711));
-        QCOMPARE(f.Image1->isVisible() ? f.Image1->pixmap().toImage().pixel(5, 5) : 0,
-                 picture.isEmpty() ? 0 : QImage(dir_.file(picture)).pixel(5, 5));
-    }
-
-    // The same editor: each change goes into the item at once.
-    void editorChangeRules_data()
-    {
-        QTest::addColumn<int>("item");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<Change>("change");  // to the item
-        QTest::addColumn<bool>("marks");     // DataChanged
-        QTest::addColumn<QString>("shown");  // null: as typed
-        QTest::newRow("a step up") << int(Grant) << QString("UpDown2") << "^" << SET(Difficulty, 2) << true
-                                   << QString();
-        QTest::newRow("difficulty 7 shows 3")
-            << int(Grant) << QString("dif") << "7" << SET(Difficulty, 3) << true << "3";
-        QTest::newRow("a letter shows 1")
-            << int(Grant) << QString("dif") << "x" << SET(Difficulty, 1) << true << "1";
-        QTest::newRow("a negative year")
-            << int(Lee) << QString("Text2") << "-5" << SET(Year2, -5) << true << QString();
-        QTest::newRow("an emptied year is kept")
-            << int(Lee) << QString("Text2") << "" << Change([](ItemRecord&) {}) << false << QString();
-        QTest::newRow("a line break in the description")
-            << int(Lee) << QString("txtDesc") << "Le\rd" << SET(Description, "Le d") << true << "Le d";
-        QTest::newRow("a double quote in the nickname") << int(Lee) << QString("txtNickname") << "Bob \"Lee\""
-                                                        << SET(Nickname, "Bob 'Lee'") << false << "Bob 'Lee'";
-        QTest::newRow("side") << int(Lee) << QString("Option10") << "" << SET(Side, 0) << false << QString();
-        QTest::newRow("type") << int(Lee) << QString("Itemtype3") << "" << SET(ItemType, 3) << true
-                              << QString();
-        QTest::newRow("state") << int(Antietam) << QString("cmbST") << "9" << SET(State, 9) << false
-                               << QString();
-        QTest::newRow("campaign") << int(Antietam) << QString("txtCampaign") << "Sharp"
-                                  << SET(Campaign, "Sharp") << false << QString();
-    }
-
-    void editorChangeRules()
-    {
-        QFETCH(int, item);
-        QFETCH(QString, control);
-        QFETCH(QString, typed);
-        QFETCH(Change, change);
-        QFETCH(QString, shown);
-        auto& f = static_cast<ZelEdit&>(*form_);
-        act(&f, "cmbitem", QString::number(item - 1));
         f.DataChanged = false;
         act(&f, control, typed);
+        QCOMPARE(f.cmbitem->currentIndex() + 1, item);
         change(items_[std::size_t(item - 1)]);
         for (int k = 1; k <= FixtureCount; ++k)
             QVERIFY2(ts_.state.item(k) == items_[std::size_t(k - 1)], qPrintable(QString("item %1").arg(k)));
         QTEST(f.DataChanged, "marks");
+        QTEST(f.cmbST->currentText(), "state");
+        QTEST(checkedOf(f.Itemtype), "typeButton");
+        QTEST(checkedOf(f.Option1), "sideButton");
         QWidget* w = f.findChild<QWidget*>(control);
         if (w->inherits("QLineEdit") || w->inherits("QPlainTextEdit"))
             QCOMPARE(w->property(w->inherits("QLineEdit") ? "text" : "plainText").toString(),
                      shown.isNull() ? typed : shown);
+        // A person's layout, or an event's; the picture square for a person, three quarters high else.
+        QCOMPARE(f.birth->text(), person ? "Birth" : "Year");
+        QCOMPARE(f.ldeath->text(), person ? "Death" : "Campaign");
+        QStringList visible;
+        for (const char* name :
+             {"Text2", "side", "txtCampaign", "Date", "Text3", "Label2", "txtCmdr", "cmbST"})
+            if (f.findChild<QWidget*>(name)->isVisible())
+                visible << name;
+        QCOMPARE(visible, person
+                              ? QStringList({"Text2", "side"})
+                              : QStringList({"txtCampaign", "Date", "Text3", "Label2", "txtCmdr", "cmbST"}));
+        QCOMPARE(f.Image1->height(), twipsToPx(person ? 3615 : 2711));
+        QCOMPARE(f.Image1->isVisible() ? f.Image1->pixmap().toImage().pixel(5, 5) : 0,
+                 picture.isEmpty() ? 0 : QImage(dir_.file(picture)).pixel(5, 5));
     }
 
     // Store list asks first; cancelled it writes nothing. The list goes by difficulty 1, 2, 3, each
@@ -267,16 +256,13 @@ private slots:
         ts_.notifier.answerOk = true;
         act(form_.get(), "cmdPrint", "");
         const QStringList list = strings(dir_.lines("zel.txt"));
-        QCOMPARE(
-            list.mid(0, 6),
-            QStringList(
-                {" 1  Ulysses S. Grant   1822   1885  Took Vicksburg and accepted Lee's surrender",
-                 " 2  Robert E. Lee   1807  -5  Le d",
-                 " 7  First Bull Run   1861  Manassas Campaign McDowell, Beauregard The first great battle "
-                 "ended in a Union rout",
-                 " 8  Antietam   1862  Sharp McClellan, Lee The bloodiest single day of the war",
-                 " 12  Fort Sumter   1861    The first shots of the war",
-                 " 3  William T. Sherman   1820   1891  Marched from Atlanta to the sea"}));
+        QCOMPARE(list.mid(1, 4),
+                 QStringList({" 2  Robert E. Lee   1807  -5  Le d",
+                              " 7  First Bull Run   1861  Manassas Campaign McDowell, "
+                              "Beauregard The first great battle ended in a Union rout",
+                              " 8  Antietam   1862  Sharp McClellan, Lee The bloodiest single "
+                              "day of the war",
+                              " 12  Fort Sumter   1861    The first shots of the war"}));
         QCOMPARE(list.size(), 13);
         QCOMPARE(list.last(),
                  " 11  Bentonville   1865  Carolinas Campaign Sherman, Johnston The last attack of "
