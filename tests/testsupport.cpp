@@ -167,21 +167,6 @@ void loadFixture(GameState& state)
     setItems(state, fixtureItems());
 }
 
-double pickOf(int k, int n)
-{
-    return (k - 0.5) / n;
-}
-
-double valueOf(int v, int n)
-{
-    return (v + 0.5) / n;
-}
-
-double typeOf(int t)
-{
-    return (t + 0.5) / 17;
-}
-
 GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> setup)
 {
     GameRun run;

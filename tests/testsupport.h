@@ -117,9 +117,18 @@ void writeItemPictures(const ProgramDir& dir, const GameState& state);
 
 // Uniform numbers that make the generator's draws land where a test wants them:
 // item k of n in a pick, value v of 0..n-1 (a right slot, a shuffle step), question type t.
-double pickOf(int k, int n = FixtureCount);
-double valueOf(int v, int n);
-double typeOf(int t);
+inline double pickOf(int k, int n = FixtureCount)
+{
+    return (k - 0.5) / n;
+}
+inline double valueOf(int v, int n)
+{
+    return (v + 0.5) / n;
+}
+inline double typeOf(int t)
+{
+    return (t + 0.5) / 17;
+}
 
 // What one score window showed: its title, result text (CR LF kept) and score line.
 struct ScoreShown {
