@@ -1,23 +1,17 @@
 #include "testsupport.h"
 
 #include <QApplication>
-#include <QColor>
-#include <QDialog>
 #include <QDirIterator>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include "engine/gamedriver.h"
 #include "platform/latin1text.h"
-#include "platform/twips.h"
 #include "screens/questionscreens.h"
 #include "screens/showscor.h"
 
@@ -47,36 +41,11 @@ QStringList strings(const std::vector<std::string>& texts)
     return out;
 }
 
-ProgramDir::ProgramDir() : previous_(QDir::currentPath())
-{
-    QDir::setCurrent(dir_.path());
-}
-
-ProgramDir::~ProgramDir()
-{
-    QDir::setCurrent(previous_);
-}
-
 void ProgramDir::write(const QString& name, const std::string& contents) const
 {
     QFile f(file(name));
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(contents.data(), static_cast<qint64>(contents.size()));
-}
-
-std::string ProgramDir::read(const QString& name) const
-{
-    return readAll(file(name));
-}
-
-bool ProgramDir::exists(const QString& name) const
-{
-    return QFile::exists(file(name));
-}
-
-std::vector<std::string> ProgramDir::lines(const QString& name) const
-{
-    return fileLines(file(name));
 }
 
 std::vector<std::string> fileLines(const QString& path)
@@ -106,18 +75,10 @@ void ProgramDir::writePicture(const QString& name, unsigned rgb) const
     image.save(file(name), "JPG");
 }
 
-QString gameDir()
-{
-    return qEnvironmentVariable("BELLARUNE_GAME_DIR");
-}
-
 std::string readAll(const QString& path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray b = f.readAll();
-    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
 }
 
 std::pair<int, QString> runProgram(const QString& program, const QStringList& args, int timeoutMs)
@@ -206,21 +167,6 @@ void loadFixture(GameState& state)
     setItems(state, fixtureItems());
 }
 
-double pickOf(int k, int n)
-{
-    return (k - 0.5) / n;
-}
-
-double valueOf(int v, int n)
-{
-    return (v + 0.5) / n;
-}
-
-double typeOf(int t)
-{
-    return (t + 0.5) / 17;
-}
-
 GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> setup)
 {
     GameRun run;
@@ -240,8 +186,7 @@ GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> s
             return;
         }
         run.screens.push_back(w->objectName().toStdString());
-        Move move = next < moves.size() ? moves[next] : Move{};
-        ++next;
+        const Move move = next < moves.size() ? moves[next++] : Move{};
         QTimer::singleShot(0, w, [w, move, &poll, &run] {
             if (move)
                 move(w);
@@ -306,19 +251,18 @@ void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs)
 {
     QWidget* before = QApplication::activeModalWidget();
     auto* timer = new QTimer(qApp);  // owned by the application, so a timer never fired is not leaked
-    auto elapsed = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, before, fn, elapsed, timeoutMs] {
+    const auto finish = [timer] {
+        timer->stop();
+        timer->deleteLater();
+    };
+    QObject::connect(timer, &QTimer::timeout, [before, fn, finish] {
         QWidget* w = QApplication::activeModalWidget();
-        *elapsed += 10;
         if (w && w != before && w->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
+            finish();
             fn(w);
-        } else if (*elapsed > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
         }
     });
+    QTimer::singleShot(timeoutMs, timer, finish);
     timer->start(10);
 }
 

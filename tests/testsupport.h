@@ -4,13 +4,11 @@
 // the generator laid down in advance, and a player that runs whole games through the
 // real driver and the real screens.
 #include <QDir>
-#include <QList>
+#include <QFile>
 #include <QMap>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,26 +38,28 @@ public:
     bool play(const std::string& file, int) override
     {
         played.push_back(file);
-        return !failAll;
+        return true;
     }
     std::string sounds() const;  // "5 8 ..." for snd5.wav, snd8.wav, ...
     QList<int> numbers() const;  // {5, 8, ...}
     std::vector<std::string> played;
-    bool failAll = false;
 };
+
+std::string readAll(const QString& path);
+std::vector<std::string> fileLines(const QString& path);
 
 // A temporary directory made the current one for the test's lifetime.
 class ProgramDir {
 public:
-    ProgramDir();
-    ~ProgramDir();
+    ProgramDir() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+    ~ProgramDir() { QDir::setCurrent(previous_); }
     QString path() const { return dir_.path(); }
     QString file(const QString& name) const { return dir_.filePath(name); }
     void write(const QString& name, const std::string& contents) const;
-    std::string read(const QString& name) const;
-    bool exists(const QString& name) const;
+    std::string read(const QString& name) const { return readAll(file(name)); }
+    bool exists(const QString& name) const { return QFile::exists(file(name)); }
     // The lines of a text file written with CR LF ends (the last, empty one dropped).
-    std::vector<std::string> lines(const QString& name) const;
+    std::vector<std::string> lines(const QString& name) const { return fileLines(file(name)); }
     // Copies every file of the built program directory (the executable, the shipped files).
     void copyGame() const;
     // A small JPEG of one colour, as a picture of the program directory.
@@ -71,7 +71,10 @@ private:
 };
 
 // The built program directory (build/game), given to the tests by CTest.
-QString gameDir();
+inline QString gameDir()
+{
+    return qEnvironmentVariable("BELLARUNE_GAME_DIR");
+}
 
 // A state with the name tables filled, a seeded generator, a recording notifier, a fake
 // sound with numbered files, log level 1 and a recorded text viewer.
@@ -114,9 +117,18 @@ void writeItemPictures(const ProgramDir& dir, const GameState& state);
 
 // Uniform numbers that make the generator's draws land where a test wants them:
 // item k of n in a pick, value v of 0..n-1 (a right slot, a shuffle step), question type t.
-double pickOf(int k, int n = FixtureCount);
-double valueOf(int v, int n);
-double typeOf(int t);
+inline double pickOf(int k, int n = FixtureCount)
+{
+    return (k - 0.5) / n;
+}
+inline double valueOf(int v, int n)
+{
+    return (v + 0.5) / n;
+}
+inline double typeOf(int t)
+{
+    return (t + 0.5) / 17;
+}
 
 // What one score window showed: its title, result text (CR LF kept) and score line.
 struct ScoreShown {
@@ -137,9 +149,6 @@ GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> s
 // Runs fn on the next modal window that opens (polling the event loop), so a test can
 // answer a dialog that a handler shows with exec().
 void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs = 5000);
-std::string readAll(const QString& path);
-// The lines of a text file written with CR LF ends (the last, empty one dropped).
-std::vector<std::string> fileLines(const QString& path);
 // Texts as a list of strings, for comparing with QCOMPARE.
 QStringList strings(const std::vector<std::string>& texts);
 // Usage weights of the fixture items by their names in Fixture ("Grant", "Lee", ...), the items
