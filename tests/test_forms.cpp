@@ -1,5 +1,6 @@
-// The look of the forms: a row per control a player reads or clicks, checked against the live widgets.
-// A font or colour is given on one control of each combination a form uses.
+// The look of the forms, checked against the live widgets: a row for each form's caption and client size,
+// and one for each control whose caption, tooltip, geometry, font or colour no other test looks at (the
+// layouts on resize are test_choice's and test_match's, setup's and the editor's captions test_maint's).
 #include <QtTest>
 #include <QtWidgets>
 #include <ranges>
