@@ -49,6 +49,10 @@ private slots:
             const QRegularExpression line(QString("(?m)^type %1 .*: (\\d+) items qualify").arg(type));
             QVERIFY2(line.match(out).captured(1).toInt() >= (type >= 15 ? 80 : 25), qPrintable(out));
         }
+        // Every shipped portrait is credited by name.
+        const std::string credits = readAll(kSource + "/CREDITS.md");
+        for (const QString& f : QDir(kSource + "/assets/portraits").entryList({"*.jpg"}))
+            QVERIFY2(credits.find("`" + f.toStdString() + "`") != std::string::npos, qPrintable(f));
     }
 
     // The owner's own picture is kept (nothing there is written over); the maps, the threat stages, the menu
