@@ -17,39 +17,12 @@ namespace {
 
 // One question: its type, the right option of a choice screen (-1 for none), the items the
 // picker draws in turn, and the player's moves on its screen, word by word: a control's name
-// clicks it, with the right mouse button when followed by /R; s3 clicks list line 3.
+// clicks it, with the right mouse button when followed by /R; a digit clicks that list line.
 struct Question {
     int type, right;
     QList<int> picks;
     QString moves;
 };
-
-// Lays down the question's draws and returns what the player does on its screen.
-Move ask(GameState& s, const Question& q)
-{
-    s.rng.queue({typeOf(q.type)});
-    if (q.right >= 0)
-        s.rng.queue({valueOf(q.right, 4)});
-    for (int item : q.picks)
-        s.rng.queue({pickOf(item, s.table.ItemCount)});
-    return [words = q.moves](QWidget* w) {
-        for (const QString& word : words.split(' ', Qt::SkipEmptyParts))
-            if (auto* c = w->findChild<QWidget*>(word.section('/', 0, 0))) {
-                QTest::mouseClick(c, word.endsWith("/R") ? Qt::RightButton : Qt::LeftButton);
-            } else {
-                auto* l = w->findChild<QListWidget*>();
-                QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
-                                  l->visualItemRect(l->item(word[1].digitValue())).center());
-            }
-    };
-}
-
-// Where a layout rule put a control, in pixels.
-QRect placed(const QWidget* form, const char* name)
-{
-    const QWidget* c = form->findChild<QWidget*>(name);
-    return c ? c->geometry() : QRect();
-}
 
 }  // namespace
 
@@ -63,35 +36,30 @@ class TestChoice : public QObject {
     std::unique_ptr<QDialog> form_;
 
 private slots:
+    // Whole games at log level 2, only incorrect answers logged.
     void games_data()
     {
-        QTest::addColumn<int>("level");                  // LogLevel
         QTest::addColumn<int>("items");                  // the last fixture item the game may draw
         QTest::addColumn<QList<Question>>("questions");  // one screen each
         addGameColumns();
         QTest::newRow("help; right answers, a second press too late; events sorted by push-up clicks")
-            << 1 << int(FixtureCount)
+            << int(FixtureCount)
             << QList<Question>({{3, 2, {Grant, Lee, Sherman, Jackson, Barton}, "cmdhelp choice2 choice0"},
                                 {10,
                                  -1,
                                  {Emancipation, Sumter, Assassination, Antietam, Atlanta},
-                                 "Command2 s0 s1 s1 s1 s3 s2 s4 Command1"}})
+                                 "0 1 1 1 3 2 4 Command1"}})
             << QStringList({"Results for Who was?", " Correct, +5 pts", "Current score: 5 of 5  (100%)",
                             "Results for Sorting Events by date", "*** All correct!",
                             "*** 10 of 10 correct, scored 20", "Current score: 25 of 25  (100%)"})
             << QStringList({"Click on the best description.\r\nClick on skip to move to the next question",
-                            "Sort the items listed.  Click on a line to move that item up one level.  When "
-                            "all are in position, click 'Done'",
                             "You scored 25 out of 25 (100%)"})
             << Weights{{"Grant", 10},        {"Lee", 1},          {"Sherman", 5}, {"Jackson", 1},
                        {"Barton", 1},        {"Antietam", 13},    {"Atlanta", 5}, {"Sumter", 17},
                        {"Emancipation", 18}, {"Assassination", 1}}
-            << QStringList({"---- Question 1", "Multiple Choice", "---- Question 2",
-                            "Items to sort by Events by date", "Emancipation Proclamation", "Fort Sumter",
-                            "Lincoln's assassination", "Antietam", "Atlanta", " *** All Correct!"})
-            << QList<int>({5});
-        QTest::newRow("only incorrect: a wrong answer by the right button not logged; a skip scores nothing")
-            << 2 << int(FixtureCount)
+            << QStringList({"---- Question 1", "---- Question 2"}) << QList<int>({5});
+        QTest::newRow("a wrong answer by the right button; a skip scores nothing")
+            << int(FixtureCount)
             << QList<Question>({{5, 2, {Sumter, Emancipation, Assassination, BullRun, Antietam}, "choice4/R"},
                                 {3, 0, {Grant, Lee, Sherman, Jackson, Barton}, "Command1"}})
             << QStringList({"Results for Event based on desc",
@@ -100,31 +68,48 @@ private slots:
             << Weights{{"Grant", 10}, {"Lee", 1},     {"Sherman", 1}, {"Jackson", 1},
                        {"Barton", 1}, {"BullRun", 1}, {"Sumter", 10}, {"Emancipation", 1}}
             << QStringList({"---- Question 1", "---- Question 2"}) << QList<int>({8});
-        QTest::newRow("only incorrect; equal sort keys count as in order")
-            << 2 << int(Lee) << QList<Question>({{8, -1, {Grant, Lee}, "s1 Command1"}})
+        // Two people only: slots 2 to 4 stand for item 0, whose keys are equal and count as in order.
+        QTest::newRow("help; equal sort keys count as in order")
+            << int(Lee) << QList<Question>({{8, -1, {Grant, Lee}, "Command2 1 Command1"}})
             << QStringList({"Results for Sorting People by date", " ", "Robert E. Lee 1807 >  0",
                             "Robert E. Lee 1807 >  0", "Robert E. Lee 1807 >  0",
                             "Ulysses S. Grant 1822 >  0", "Ulysses S. Grant 1822 >  0",
                             "Ulysses S. Grant 1822 >  0", "*** 4 of 10 correct, scored 8",
                             "Current score: 8 of 20  (40%)"})
-            << QStringList({"You scored 8 out of 20 (40%)"}) << Weights{{"Grant", 7}, {"Lee", 2}}
-            << QStringList({"---- Question 1"}) << QList<int>({});
+            << QStringList({"Sort the items listed.  Click on a line to move that item up one level.  When "
+                            "all are in position, click 'Done'",
+                            "You scored 8 out of 20 (40%)"})
+            << Weights{{"Grant", 7}, {"Lee", 2}} << QStringList({"---- Question 1"}) << QList<int>({});
     }
 
     void games()
     {
-        QFETCH(int, level);
         QFETCH(int, items);
         QFETCH(QList<Question>, questions);
         ProgramDir dir;
         TestState ts;
         loadFixture(ts.state);
         ts.state.table.ItemCount = int16_t(items);
-        ts.state.settings.LogLevel = int16_t(level);
+        ts.state.settings.LogLevel = 2;
         ts.state.settings.QuestionsPerGame = int16_t(questions.size());
         std::vector<Move> moves;
-        for (const Question& q : questions)
-            moves.push_back(ask(ts.state, q));
+        for (const Question& q : questions) {
+            ts.state.rng.queue({typeOf(q.type)});
+            if (q.right >= 0)
+                ts.state.rng.queue({valueOf(q.right, 4)});
+            for (int item : q.picks)
+                ts.state.rng.queue({pickOf(item, items)});
+            moves.push_back([words = q.moves](QWidget* w) {
+                for (const QString& word : words.split(' '))
+                    if (auto* c = w->findChild<QWidget*>(word.section('/', 0, 0))) {
+                        QTest::mouseClick(c, word.endsWith("/R") ? Qt::RightButton : Qt::LeftButton);
+                    } else {
+                        auto* l = w->findChild<QListWidget*>();
+                        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                                          l->visualItemRect(l->item(word.toInt())).center());
+                    }
+            });
+        }
         compareGame(ts, playGame(ts, moves));
     }
 
@@ -180,13 +165,17 @@ private slots:
         } else {
             setOuterSizeTwips(form_.get(), outer.width(), outer.height());
         }
+        const auto placed = [this](const char* name) {  // where a layout rule put a control, in pixels
+            const QWidget* c = form_->findChild<QWidget*>(name);
+            return c ? c->geometry() : QRect();
+        };
         const bool sorting = form_->findChild<QListWidget*>();
         const WindowMemoryRecord& memory = ts_.state.settings.WindowMemory[sorting ? 1 : 0];
         QCOMPARE(QSize(outerWidthTwips(form_.get()), outerHeightTwips(form_.get())), outer);
         QTEST(QSize(memory.Width, memory.Height), "saved");
-        QTEST(placed(form_.get(), "Frame1"), "panel");
-        QTEST(placed(form_.get(), "Text1"), "text");
-        QTEST(placed(form_.get(), sorting ? "List1" : "choice0"), "options");
+        QTEST(placed("Frame1"), "panel");
+        QTEST(placed("Text1"), "text");
+        QTEST(placed(sorting ? "List1" : "choice0"), "options");
     }
 
     void cleanupTestCase() { form_.reset(); }
