@@ -120,9 +120,9 @@ struct GameRun {
 };
 // One player's move on a question screen (click, drag, type, skip...), run once it is shown.
 using Move = std::function<void(QWidget* screen)>;
-// Plays a whole game with PlayGame through the real screens: the k-th question screen
-// that opens gets moves[k]; score windows are read and closed. setup runs when the driver
-// asks for the setup screen.
+// Plays a whole game with PlayGame through the real screens: the k-th question screen that opens
+// gets moves[k] (a move must end its question, or the game waits); score windows are read and
+// closed. setup runs when the driver asks for the setup screen.
 GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> setup = {});
 
 // Runs fn on the next modal window that opens (polling the event loop), so a test can
