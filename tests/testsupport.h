@@ -6,12 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <functional>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "engine/gamestate.h"
 
@@ -27,8 +22,7 @@ public:
         questions.push_back(title + "|" + text);
         return answerOk;
     }
-    std::vector<std::string> messages;
-    std::vector<std::string> questions;
+    std::vector<std::string> messages, questions;
     bool answerOk = true;
 };
 
@@ -41,7 +35,6 @@ public:
         return true;
     }
     std::string sounds() const;  // "5 8 ..." for snd5.wav, snd8.wav, ...
-    QList<int> numbers() const;  // {5, 8, ...}
     std::vector<std::string> played;
 };
 
@@ -93,23 +86,10 @@ void setItems(GameState& state, const std::vector<ItemRecord>& items);
 // years, description, nickname and picture "<surname>.jpg"), battles 7-11 (1861 to 1865,
 // each with date, commanders, campaign and a state of its own) and other events 12-14.
 // Every question type has at least five qualifying items (type 14 six, with distinct states).
-enum Fixture : int16_t {
-    Grant = 1,
-    Lee,
-    Sherman,
-    Jackson,
-    Barton,
-    Davis,
-    BullRun,
-    Antietam,
-    Gettysburg,
-    Atlanta,
-    Bentonville,
-    Sumter,
-    Emancipation,
-    Assassination,
-    FixtureCount = Assassination
-};
+enum FixturePerson : int16_t { Grant = 1, Lee, Sherman, Jackson, Barton, Davis };
+enum FixtureBattle : int16_t { BullRun = Davis + 1, Antietam, Gettysburg, Atlanta, Bentonville };
+enum FixtureEvent : int16_t { Sumter = Bentonville + 1, Emancipation, Assassination };
+constexpr int FixtureCount = Assassination;
 const std::vector<ItemRecord>& fixtureItems();
 void loadFixture(GameState& state);
 // A picture for every ImageFile of the table that is missing, so the portrait types find theirs.
@@ -133,7 +113,6 @@ inline double typeOf(int t)
 // What one score window showed: its title, result text (CR LF kept) and score line.
 struct ScoreShown {
     std::string title, result, score;
-    bool operator==(const ScoreShown&) const = default;
 };
 struct GameRun {
     std::vector<std::string> screens;  // objectName of every question screen opened, in order
@@ -141,9 +120,9 @@ struct GameRun {
 };
 // One player's move on a question screen (click, drag, type, skip...), run once it is shown.
 using Move = std::function<void(QWidget* screen)>;
-// Plays a whole game with PlayGame through the real screens: the k-th question screen
-// that opens gets moves[k]; score windows are read and closed. setup runs when the driver
-// asks for the setup screen.
+// Plays a whole game with PlayGame through the real screens: the k-th question screen that opens
+// gets moves[k] (a move must end its question, or the game waits); score windows are read and
+// closed. setup runs when the driver asks for the setup screen.
 GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> setup = {});
 
 // Runs fn on the next modal window that opens (polling the event loop), so a test can
@@ -151,10 +130,8 @@ GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> s
 void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs = 5000);
 // Texts as a list of strings, for comparing with QCOMPARE.
 QStringList strings(const std::vector<std::string>& texts);
-// Usage weights of the fixture items by their names in Fixture ("Grant", "Lee", ...), the items
-// at weight 0 left out.
+// Usage weights of the fixture items by their names ("Grant", "Lee", ...), the items at weight 0 left out.
 using Weights = QMap<QString, int>;
-Weights weights(const GameState& state);
 // The columns of a table of games: what the game showed and left. "scores": the title, the lines
 // of the result and the score line of each score window; "messages": the message boxes; "weights"; "log": the
 // lines of the quiz log; "sounds": the numbers of the sounds played.
