@@ -79,8 +79,8 @@ private slots:
 
     // The sorting screen restored as its slot remembers it, minimised and taller than the screen: normal,
     // cut to the screen, and the restore's own resize not saved. Then saved with its state and background;
-    // slot 3, the score window's, is never remembered. (Maximised, the size saved, and the next question
-    // opening as the last: test_windows and test_choice.)
+    // slot 3, the score window's, is never remembered. Then maximised, saved as maximised with its normal
+    // size. (The next question opening as the last: test_choice.)
     void rememberWindowAndTextViewer()
     {
         ProgramDir dir;
@@ -104,6 +104,13 @@ private slots:
         QCOMPARE(memory[SlotSort].BackColor, 128 + 255 * 256 + 255 * 65536);
         QVERIFY(dir.exists("zel.INI"));
         QVERIFY(memory[SlotScore] == WindowMemoryRecord{});
+        // Maximised: restored maximised, saved as 2 with its normal width kept.
+        memory[SlotSort] = {2, 0, 7500, 6000};
+        RememberWindow(ts.state, &w, SlotSort, 1);
+        QTRY_VERIFY(w.isMaximized());
+        RememberWindow(ts.state, &w, SlotSort, 0);
+        QCOMPARE(memory[SlotSort].WindowState, 2);
+        QCOMPARE(memory[SlotSort].Width, 6000);
         // A missing file in a normal window, named in the title: empty, as what is typed is all the first
         // save writes. (The game's window maximised: test_windows; its bytes: test_files.) Then an editor the
         // desktop names, the first that starts. The program directory is the desktop's too: no editors to

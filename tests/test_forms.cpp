@@ -70,6 +70,7 @@ const std::vector<Row> rows = {
     // The game's own text window, opened in a normal window on a catalog of one line.
     {"textwindow", "zelord.txt - Bellarune Game", "", na, na, 9000, 6600},
     {"Text1", "Catalog\n", "", 0, 0, 9000, 6000, "Mono", 10},
+    {"cmdSave", "Save", "Save the text to its file (Ctrl+S)", 120, 6105, 1095, 375},
 };
 
 struct Look {

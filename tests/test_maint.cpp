@@ -130,10 +130,10 @@ private slots:
                               << SET(Side, 0) << false;
         QTest::newRow("a battle shows its state's map")
             << QString("cmbitem") << "7" << int(Antietam) << "Md.jpg" << false << "Maryland" << none << true;
-        QTest::newRow("state") << QString("cmbST") << "9" << int(Antietam) << "Md.jpg" << false << "Tennessee"
-                               << SET(State, 9) << false;
+        QTest::newRow("state") << QString("cmbST") << "3" << int(Antietam) << "Md.jpg" << false
+                               << "Mississippi" << SET(State, 3) << false;
         QTest::newRow("campaign") << QString("txtCampaign") << "Sharp" << int(Antietam) << "Md.jpg" << false
-                                  << "Tennessee" << SET(Campaign, "Sharp") << false;
+                                  << "Mississippi" << SET(Campaign, "Sharp") << false;
         QTest::newRow("none of the lists; 5 held as 3") << QString("cmbitem") << "13" << int(Assassination)
                                                         << "" << false << "" << SET(Difficulty, 3) << true;
         QTest::newRow("Next on the last item")

@@ -14,7 +14,7 @@ using Bars = std::array<int16_t, 6>;  // per box; boxes past the rule's pairs ar
 constexpr int kWeight = 5;            // every item's usage weight before the answer
 
 // One question: the fixture items with weight 5, the player at an earlier 10 of 15 and a
-// log that takes every line.
+// log that takes every line (the matching ones: see below).
 struct Question {
     ProgramDir dir;
     TestState ts;
@@ -23,6 +23,8 @@ struct Question {
         loadFixture(ts.state);
         ts.state.TimesUsed.assign(ts.state.TimesUsed.size(), kWeight);
         ts.state.CurrentQuestionType = int16_t(type);
+        // The matching rows at "Only incorrect" (2): their lines are results, written there too.
+        ts.state.settings.LogLevel = type >= 11 ? 2 : 1;
         std::copy(items.begin(), items.end(), ts.state.QuestionItems.begin());
         ts.state.Players[0] = PlayerRecord{10, 15, 66};
     }
