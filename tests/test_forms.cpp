@@ -51,6 +51,7 @@ const std::vector<Row> rows = {
     {"qsort", " Sort ", "", 8, na, 5835, 5805, "Sans", 13.5, 0, 0x80ffff},
     {"List1", nullptr, "", 120, 1560, 5175, 1860, "Sans", 13.5, 0, 0xc0c0c0},
     {"Command1", "Done", "", 3000, 4680, 1215, 615, "Sans", 13.5, 0, 0x00ffff},
+    {"Label2", "Click to push an item up one slot", "", 120, 3960, 6735, 615},
     // Frame 8825 x 6545 centred at 50, 50; boxes at the frame's left + 100, 8425 wide.
     {"qmatch", "Match 'em", "", 12, na, 8925, 6645, nullptr, 0, 0, 0x8080ff},
     {"Command2", "Skip", "Click here when you are ready to proceed", 4680, 6120, 1455, 375, "Sans", 12},
@@ -67,6 +68,7 @@ const std::vector<Row> rows = {
     // Showing item 1, an officer: a person's layout, the picture square.
     {"zeledit", "Edit", "", na, na, 8940, 6375},
     {"Command1", "ok", "Save changes, & return to setup screen", 7680, 5760, 1095, 495, "Sans", 9.75},
+    {"Itemtype2", "Other Event", "", 240, 1080, 975, 375},
     // The game's own text window, opened in a normal window on a catalog of one line.
     {"textwindow", "zelord.txt - Bellarune Game", "", na, na, 9000, 6600},
     {"Text1", "Catalog\n", "", 0, 0, 9000, 6000, "Mono", 10},
