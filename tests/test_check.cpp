@@ -27,6 +27,8 @@ private slots:
         const QByteArray longName = QByteArray(300, 'a') + ".jpg";
         QTest::newRow("a state of 18 or more, which has no map")
             << item("Bull Run", "", 1, 18) << QStringList{"item 1 (Bull Run): state 18 is not 0 to 16"};
+        QTest::newRow("a battle in Tennessee, whose map is missing")
+            << item("Shiloh", "", 1, 9) << QStringList{"state map Tn.jpg does not exist"};
         QTest::newRow("a negative state")
             << item("Bull Run", "", 1, -3) << QStringList{"item 1 (Bull Run): state -3 is not 0 to 16"};
         QTest::newRow("a picture name longer than the file system allows")
