@@ -52,6 +52,9 @@ const std::vector<Row> rows = {
     {"List1", nullptr, "", 120, 1560, 5175, 1860, "Sans", 13.5, 0, 0xc0c0c0},
     {"Command1", "Done", "", 3000, 4680, 1215, 615, "Sans", 13.5, 0, 0x00ffff},
     {"Label2", "Click to push an item up one slot", "", 120, 3960, 6735, 615},
+    // "sorted": the sorting screen once Done is pressed, its list in 10 points.
+    {"sorted", " Sort ", "", 8, na, 5835, 5805},
+    {"List1", nullptr, "", 120, 1560, 5175, 1860, "Sans", 10},
     // Frame 8825 x 6545 centred at 50, 50; boxes at the frame's left + 100, 8425 wide.
     {"qmatch", "Match 'em", "", 12, na, 8925, 6645, nullptr, 0, 0, 0x8080ff},
     {"Command2", "Skip", "Click here when you are ready to proceed", 4680, 6120, 1455, 375, "Sans", 12},
@@ -130,7 +133,11 @@ private slots:
             }
             ts.state.settings.QuestionsPerGame = 1;
             ts.state.rng.queue({typeOf(r.l), pickOf(Grant), pickOf(Lee), pickOf(Sherman), pickOf(Jackson)});
-            playGame(ts, {look});
+            const auto done = [&](QWidget* form) {
+                form->findChild<QPushButton*>("Command1")->click();
+                look(form);
+            };
+            playGame(ts, {QString(r.name) == "sorted" ? Move(done) : Move(look)});
         }
     }
 
