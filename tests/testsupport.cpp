@@ -16,11 +16,11 @@
 
 namespace bellarune::test {
 
-std::string FakeSound::sounds() const
+QList<int> FakeSound::sounds() const
 {
-    std::string out;
+    QList<int> out;
     for (const std::string& f : played)
-        out += (out.empty() ? "" : " ") + std::to_string(std::stoi(f.substr(3)));
+        out << std::stoi(f.substr(3));
     return out;
 }
 
@@ -214,19 +214,21 @@ void compareGame(const TestState& ts, const GameRun& run)
         shown << qs(s.title) << qs(s.result).split("\r\n") << qs(s.score);
     QCOMPARE(shown, scores);
     QCOMPARE(strings(ts.notifier.messages), messages);
+    QCOMPARE(weightsOf(ts.state), weights);
+    QCOMPARE(strings(fileLines("zelquiz.log")), log);
+    QCOMPARE(ts.sound.sounds(), sounds);
+}
+
+Weights weightsOf(const GameState& state, int except)
+{
     static const char* const names[] = {"Grant",       "Lee",     "Sherman",      "Jackson",      "Barton",
                                         "Davis",       "BullRun", "Antietam",     "Gettysburg",   "Atlanta",
                                         "Bentonville", "Sumter",  "Emancipation", "Assassination"};
     Weights used;
-    for (int k = Grant; k <= FixtureCount && k < int(ts.state.TimesUsed.size()); ++k)
-        if (ts.state.TimesUsed[std::size_t(k)] != 0)
-            used[names[k - 1]] = ts.state.TimesUsed[std::size_t(k)];
-    QCOMPARE(used, weights);
-    QCOMPARE(strings(fileLines("zelquiz.log")), log);
-    QList<int> played;
-    for (const std::string& f : ts.sound.played)
-        played << std::stoi(f.substr(3));
-    QCOMPARE(played, sounds);
+    for (int k = Grant; k <= FixtureCount && k < int(state.TimesUsed.size()); ++k)
+        if (state.TimesUsed[std::size_t(k)] != except)
+            used[names[k - 1]] = state.TimesUsed[std::size_t(k)];
+    return used;
 }
 
 void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs)

@@ -34,7 +34,7 @@ public:
         played.push_back(file);
         return true;
     }
-    std::string sounds() const;  // "5 8 ..." for snd5.wav, snd8.wav, ...
+    QList<int> sounds() const;  // 5, 8 ... for snd5.wav, snd8.wav, ...
     std::vector<std::string> played;
 };
 
@@ -132,6 +132,8 @@ void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs = 5000);
 QStringList strings(const std::vector<std::string>& texts);
 // Usage weights of the fixture items by their names ("Grant", "Lee", ...), the items at weight 0 left out.
 using Weights = QMap<QString, int>;
+// The fixture items' weights in the state, those at weight `except` left out.
+Weights weightsOf(const GameState& state, int except = 0);
 // The columns of a table of games: what the game showed and left. "scores": the title, the lines
 // of the result and the score line of each score window; "messages": the message boxes; "weights"; "log": the
 // lines of the quiz log; "sounds": the numbers of the sounds played.
