@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "engine/gamestate.h"
 #include "platform/focusring.h"
+#include "platform/latin1text.h"
 #include "platform/qtnotifier.h"
 #include "platform/soundplayer.h"
 #include "platform/textviewer.h"
@@ -39,7 +40,7 @@ int main(int argc, char* argv[])
     bellarune::QtNotifier notifier;
     auto fail = [&notifier](const QString& text) {
         std::fprintf(stderr, "bellarune: %s\n", text.toLocal8Bit().constData());
-        notifier.showMessage(text.toStdString());
+        notifier.showMessage(bellarune::ss(text));  // the box shows the game's 8-bit text
         return 1;
     };
     // Installed, the game plays from the player's own directory; otherwise from its own.

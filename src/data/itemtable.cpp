@@ -90,7 +90,7 @@ bool ReadItemFile(const std::string& path, ItemTable& table, Notifier& notifier)
     std::string data;
     std::string error;
     if (!readWholeFile(path, data, error)) {
-        notifier.showMessage(error + "\r\nlast item 0 ");
+        notifier.reportFailure(error + "\r\nlast item 0 ");
         table.LoadFailed = true;
         return false;
     }
@@ -111,8 +111,8 @@ bool ParseItemData(std::string_view data, ItemTable& table, Notifier& notifier)
         }
     } catch (const ReadFault& fault) {
         const int last = n - 1;
-        notifier.showMessage(fault.text + "\r\nlast item " + std::to_string(last) + " " +
-                             table.Items[last].Name);
+        notifier.reportFailure(fault.text + "\r\nlast item " + std::to_string(last) + " " +
+                               table.Items[last].Name);
         table.LoadFailed = true;
         return false;
     }
@@ -174,14 +174,15 @@ bool WriteItemFile(const std::string& path, const ItemTable& table, Notifier& no
                    FileSystemCalls* calls)
 {
     if (table.LoadFailed) {
-        notifier.showMessage("The item file " + path +
-                             " could not be read completely when the program started, so it was not replaced."
-                             "\r\nCorrect the file and start the program again.");
+        notifier.reportFailure(
+            "The item file " + path +
+            " could not be read completely when the program started, so it was not replaced."
+            "\r\nCorrect the file and start the program again.");
         return false;
     }
     std::string error;
     if (!writeFileAtomically(path, FormatItemFile(table), error, calls)) {
-        notifier.showMessage(error);
+        notifier.reportFailure(error);
         return false;
     }
     return true;

@@ -12,6 +12,8 @@ public:
     virtual void showMessage(const std::string& text) = 0;
     // A message box with OK and Cancel; true for OK.
     virtual bool askOkCancel(const std::string& text, const std::string& title) = 0;
+    // A failure the player must know of; the UI also leaves it on standard error.
+    virtual void reportFailure(const std::string& text) { showMessage(text); }
 };
 
 // Drops every message; for code paths that have no one to tell.

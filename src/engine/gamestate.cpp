@@ -1,6 +1,5 @@
 #include "gamestate.h"
 
-#include <cstdio>
 #include <filesystem>
 
 #include "../data/atomicfile.h"
@@ -68,11 +67,7 @@ bool SaveSettings(GameState& state)
                              "The game goes on with them, but they will be lost when it ends. To keep "
                              "them, make sure that folder can be written and its disk has room." +
                              state.NL + "You will not be told again until the game starts anew.";
-    state.message(text);
-    std::string plain = text;
-    for (std::size_t p = plain.find("\r\n"); p != std::string::npos; p = plain.find("\r\n", p))
-        plain.replace(p, 2, "\n");
-    std::fprintf(stderr, "bellarune: %s\n", plain.c_str());
+    state.reportFailure(text);
     return false;
 }
 

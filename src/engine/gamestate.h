@@ -91,6 +91,7 @@ public:
     const ItemRecord& item(int index) const { return at(table.Items, index); }
     PlayerRecord& player() { return at(Players, CurrentPlayer); }
     void message(const std::string& text) const { notifier.get().showMessage(text); }
+    void reportFailure(const std::string& text) const { notifier.get().reportFailure(text); }
 
     GameState() = default;
     // The collaborators point into the state itself: a copy would share them.

@@ -563,8 +563,8 @@ void ZelEdit::Command1_Click()
             bool askOkCancel(const std::string&, const std::string&) override { return false; }
         } fault;
         if (!WriteItemFile(file, state_.table, fault, state_.files))
-            state_.message(fault.text + state_.NL + "The changes were not saved in " + file +
-                           ". They are still held in memory until the game ends.");
+            state_.reportFailure(fault.text + state_.NL + "The changes were not saved in " + file +
+                                 ". They are still held in memory until the game ends.");
     }
     accept();
 }
@@ -576,7 +576,7 @@ void ZelEdit::cmdPrint_Click()
         return;
     std::string error;
     if (!writeFileAtomically("zel.txt", ItemListText(state_.table), error, state_.files))
-        state_.message(error);
+        state_.reportFailure(error);
 }
 
 void ZelEdit::restoreMaxDifficulty()

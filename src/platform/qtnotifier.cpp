@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 
 #include "latin1text.h"
 
@@ -19,6 +20,12 @@ bool QtNotifier::askOkCancel(const std::string& text, const std::string& title)
     QMessageBox box(QMessageBox::Question, title.empty() ? QStringLiteral("Bellarune Game") : qs(title),
                     displayText(text), QMessageBox::Ok | QMessageBox::Cancel, QApplication::activeWindow());
     return box.exec() == QMessageBox::Ok;
+}
+
+void QtNotifier::reportFailure(const std::string& text)
+{
+    std::fprintf(stderr, "bellarune: %s\n", displayText(text).toLocal8Bit().constData());
+    showMessage(text);
 }
 
 }  // namespace bellarune

@@ -40,7 +40,7 @@ bool SoundPlayer::isPlayableWave(const QByteArray& head)
 
 void SoundPlayer::reportFault(const QString& error, const std::string& file, int number)
 {
-    state_.message(ss(error) + state_.NL + file + " " + std::to_string(number));
+    state_.reportFailure(ss(error) + state_.NL + file + " " + std::to_string(number));
 }
 
 bool SoundPlayer::play(const std::string& file, int number)
