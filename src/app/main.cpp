@@ -8,6 +8,7 @@
 #include "engine/gamestate.h"
 #include "platform/focusring.h"
 #include "platform/latin1text.h"
+#include "platform/posixfilecalls.h"
 #include "platform/qtnotifier.h"
 #include "platform/soundplayer.h"
 #include "platform/textviewer.h"
@@ -60,6 +61,9 @@ int main(int argc, char* argv[])
     state.notifier = notifier;
     state.sound = sound;
     state.showText = bellarune::ShowInNotepad;
+    // The game's files are written durably: synced, and kept with their owner when replaced.
+    bellarune::PosixFileCalls files;
+    state.files = &files;
 
     bellarune::MainMenu menu(state, programDir.path());
     menu.show();

@@ -70,17 +70,8 @@ MainMenu::MainMenu(GameState& state, const QString& programDir, QWidget* parent)
     load(programDir);
 }
 
-MainMenu::~MainMenu()
-{
-    if (state_.files == &files_)
-        state_.files = nullptr;
-}
-
 void MainMenu::load(const QString& programDir)
 {
-    // The game's files are written durably from here on (the state may bring its own calls).
-    if (!state_.files)
-        state_.files = &files_;
     CenterOnScreen(this);
     setWindowTitle("Bellarune Game");
     state_.SquarePictures = 1;

@@ -2,8 +2,6 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "platform/posixfilecalls.h"
-
 class QLabel;
 class QPushButton;
 
@@ -18,7 +16,6 @@ class MainMenu : public QWidget {
 public:
     // programDir becomes the current directory during start-up.
     MainMenu(GameState& state, const QString& programDir, QWidget* parent = nullptr);
-    ~MainMenu() override;
 
     QPushButton* Command1;
     QPushButton* cmdsetup;
@@ -45,7 +42,6 @@ private:
 
     GameState& state_;
     QPixmap picture_;
-    PosixFileCalls files_;
 };
 
 }  // namespace bellarune
