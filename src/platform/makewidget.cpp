@@ -41,4 +41,19 @@ void applyLook(QWidget* w, const WidgetLook& look)
         setForeground(w, *look.fore);
 }
 
+QPushButton* makeColourBar(QWidget* parent, int i, const QRect& twips, const QString& tip,
+                           const QColor& colour)
+{
+    const QByteArray name = QString("Btn1%1").arg(i).toLatin1();
+    auto* bar = makeWidget<QPushButton>(parent, {.name = name.constData(),
+                                                 .tip = tip,
+                                                 .twips = twips,
+                                                 .font = designFont("MS Sans Serif", 13.5, true),
+                                                 .back = colour});
+    bar->setStyleSheet(
+        QString("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }")
+            .arg(colour.name()));
+    return bar;
+}
+
 }  // namespace bellarune

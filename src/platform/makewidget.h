@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+class QPushButton;
 class QWidget;
 
 namespace bellarune {
@@ -34,5 +35,10 @@ W* makeWidget(QWidget* parent, const WidgetLook& look, Args&&... args)
     applyLook(widget, look);
     return widget;
 }
+
+// Bar i of a matching screen ("Btn1<i>"): bold black text on its own colour in a thin frame, drawn by a
+// style sheet so the desktop's button style cannot grey it.
+QPushButton* makeColourBar(QWidget* parent, int i, const QRect& twips, const QString& tip,
+                           const QColor& colour);
 
 }  // namespace bellarune

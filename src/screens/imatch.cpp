@@ -70,18 +70,9 @@ IMatch::IMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
         box->setFrameShape(QFrame::Box);
         at(Image1, k) = box;
     }
-    for (int i = 0; i < 4; ++i) {
-        const QByteArray name = QString("Btn1%1").arg(i).toLatin1();
-        auto* bar =
-            makeWidget<QPushButton>(Frame1, {.name = name.constData(),
-                                             .tip = "Click and drag this item to its description, below",
-                                             .twips = QRect(kBarLefts[i], 5520, 2500, 450),
-                                             .font = designFont("MS Sans Serif", 13.5, true)});
-        bar->setStyleSheet(
-            QString("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }")
-                .arg(kBarColours[i].name()));
-        at(Btn1, i) = bar;
-    }
+    for (int i = 0; i < 4; ++i)
+        at(Btn1, i) = makeColourBar(Frame1, i, QRect(kBarLefts[i], 5520, 2500, 450),
+                                    "Click and drag this item to its description, below", kBarColours[i]);
     const QFont buttonFont = designFont("MS Sans Serif", 12);
     cmdhelp = makeWidget<QPushButton>(Frame1, {.name = "cmdhelp",
                                                .caption = "Help",

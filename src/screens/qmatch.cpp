@@ -78,19 +78,11 @@ QMatch::QMatch(GameState& state, QWidget* parent) : QDialog(parent), state_(stat
 
     // Bars after the boxes, so a placed bar is drawn over its description.
     for (int i = 0; i < 5; ++i) {
-        const QByteArray name = QString("Btn1%1").arg(i).toLatin1();
         const int* g = kBarGeometry[i];
-        auto* bar = makeWidget<QPushButton>(
-            Frame1, {.name = name.constData(),
-                     .tip = i == 0 ? "Click and drag this item to its description, below" : "",
-                     .twips = QRect(g[0], g[1], g[2], g[3]),
-                     .font = designFont("MS Sans Serif", 13.5, true),
-                     .back = kBarColours[i]});
-        bar->setStyleSheet(
-            QString("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }")
-                .arg(kBarColours[i].name()));
-        connect(bar, &QPushButton::clicked, this, [this, i] { Btn1_Click(i); });
-        at(Btn1, i) = bar;
+        at(Btn1, i) =
+            makeColourBar(Frame1, i, QRect(g[0], g[1], g[2], g[3]),
+                          i == 0 ? "Click and drag this item to its description, below" : "", kBarColours[i]);
+        connect(at(Btn1, i), &QPushButton::clicked, this, [this, i] { Btn1_Click(i); });
     }
     const QFont buttonFont = designFont("MS Sans Serif", 12);
     cmdhelp = makeWidget<QPushButton>(Frame1, {.name = "cmdhelp",
