@@ -1,5 +1,5 @@
-// The database check (bellarune-check) on broken and hand-edited files, and the shipped
-// database and portraits it vouches for.
+// The database check (bellarune-check) on broken and hand-edited files: every problem it reports, and the
+// shipped database and portraits it vouches for.
 #include <QtTest>
 
 #include "testsupport.h"
@@ -7,15 +7,6 @@
 using namespace bellarune::test;
 
 const QString kSource = qEnvironmentVariable("BELLARUNE_SOURCE_DIR");
-
-// One item of zel.dat as written by hand, five CR LF lines; the texts go in as they stand.
-static QByteArray item(const QByteArray& name, const QByteArray& nickname, int type, int state,
-                       const QByteArray& picture = "", const QByteArray& description = "d")
-{
-    return "\"" + name + "\",\"" + nickname + "\",\"" + picture + "\"," + QByteArray::number(type) +
-           ",0\r\n" + QByteArray::number(state) + ",1800,1870,\"\",\"\"\r\n\"" + description +
-           "\",\"\"\r\n0,0,0\r\n0,0,0,1\r\n";
-}
 
 class TestCheck : public QObject {
     Q_OBJECT
@@ -25,26 +16,45 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("problems");
         const QByteArray longName = QByteArray(300, 'a') + ".jpg";
+        QTest::newRow("every kind of problem of an item")
+            << handItem("Lee", "", 0, 2, "missing.jpg", "") +
+                   "\"Lee\",\"\",\"\",5,2\r\n2,1600,1870,\"\",\"\"\r\n\"two\r\nlines\",\"\"\r\n0,0,0\r\n0,0,"
+                   "0,4\r\n" +
+                   handItem("Bull Run", "", 1, 2)
+            << QStringList{
+                   "item 1 (Lee): empty description",
+                   "item 1 (Lee): picture missing.jpg does not exist",
+                   "item 2 (Lee): the same name as item 1",
+                   "item 2 (Lee): item type 5 is not 0 to 3",
+                   "item 2 (Lee): side 2 is not 0 or 1",
+                   "item 2 (Lee): difficulty 4 is not 1 to 3",
+                   "item 2 (Lee): year 1600 is below 1700",
+                   "item 2 (Lee): a text holds a double quote or a line break and will not read back, in "
+                   "Description: two lines",
+                   "state map Va.jpg does not exist"};
+        QTest::newRow("a file cut inside a record")
+            << handItem("Lee", "", 0, 0) + "\"cut\",\"off\""
+            << QStringList{"cannot read zel.dat: Input past end of file last item 1 Lee"};
         QTest::newRow("a state of 18 or more, which has no map")
-            << item("Bull Run", "", 1, 18) << QStringList{"item 1 (Bull Run): state 18 is not 0 to 16"};
+            << handItem("Bull Run", "", 1, 18) << QStringList{"item 1 (Bull Run): state 18 is not 0 to 16"};
         QTest::newRow("a battle in Tennessee, whose map is missing")
-            << item("Shiloh", "", 1, 9) << QStringList{"state map Tn.jpg does not exist"};
+            << handItem("Shiloh", "", 1, 9) << QStringList{"state map Tn.jpg does not exist"};
         QTest::newRow("a negative state")
-            << item("Bull Run", "", 1, -3) << QStringList{"item 1 (Bull Run): state -3 is not 0 to 16"};
+            << handItem("Bull Run", "", 1, -3) << QStringList{"item 1 (Bull Run): state -3 is not 0 to 16"};
         QTest::newRow("a picture name longer than the file system allows")
-            << item("Lee", "", 0, 0, longName)
+            << handItem("Lee", "", 0, 0, longName)
             << QStringList{"item 1 (Lee): picture " + longName + " cannot be looked up: File name too long"};
         QTest::newRow("a name cut short by a double quote inside it")
-            << item("Ulysses \"Sam\" Grant", "", 0, 0)
+            << handItem("Ulysses \"Sam\" Grant", "", 0, 0)
             << QStringList{
                    "item 1 (Ulysses ): Name is cut short by a double quote inside it; lost: Sam\" Grant\""};
         QTest::newRow("a description saved as UTF-8; Latin-1 letters are no problem")
-            << item("Lee", "", 0, 0, "", "G\xC3\xA9n\xC3\xA9ral") +
-                   item("Grant", "", 0, 0, "", "G\xE9n\xE9ral \xAB\xBB")
+            << handItem("Lee", "", 0, 0, "", "G\xC3\xA9n\xC3\xA9ral") +
+                   handItem("Grant", "", 0, 0, "", "G\xE9n\xE9ral \xAB\xBB")
             << QStringList{QString::fromLatin1("item 1 (Lee): Description is UTF-8 text, "
                                                "not Latin-1: G\xC3\xA9n\xC3\xA9ral")};
         QTest::newRow("a nickname that holds the surname; inside a longer word it gives nothing away")
-            << item("John Brown", "Osawatomie Brown", 3, 0) + item("Dorothea Dix", "Dixie", 3, 0)
+            << handItem("John Brown", "Osawatomie Brown", 3, 0) + handItem("Dorothea Dix", "Dixie", 3, 0)
             << QStringList{
                    "item 1 (John Brown): Nickname holds the surname Brown and gives the answer away: "
                    "Osawatomie Brown"};
@@ -55,8 +65,8 @@ private slots:
         QFETCH(QStringList, problems);
         ProgramDir dir;
         dir.write("zel.dat", file.toStdString());
-        // The exit code is test_tools' part.
-        const QString out = runProgram(gameDir() + "/bellarune-check", {dir.file("zel.dat")}).second;
+        const auto [code, out] = runProgram(gameDir() + "/bellarune-check", {"zel.dat"});
+        QCOMPARE(code, 1);
         const QStringList reported = out.split('\n').filter("problem: ").replaceInStrings("problem: ", "");
         QCOMPARE(reported, problems);
     }

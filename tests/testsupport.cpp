@@ -99,6 +99,14 @@ void writeItemPictures(const ProgramDir& dir, const GameState& state)
             dir.writePicture(name);
 }
 
+QByteArray handItem(const QByteArray& name, const QByteArray& nickname, int type, int state,
+                    const QByteArray& picture, const QByteArray& description)
+{
+    return "\"" + name + "\",\"" + nickname + "\",\"" + picture + "\"," + QByteArray::number(type) +
+           ",0\r\n" + QByteArray::number(state) + ",1800,1870,\"\",\"\"\r\n\"" + description +
+           "\",\"\"\r\n0,0,0\r\n0,0,0,1\r\n";
+}
+
 void setItems(GameState& state, const std::vector<ItemRecord>& items)
 {
     state.table.ItemCount = static_cast<int16_t>(items.size());

@@ -79,6 +79,11 @@ struct TestState {
     std::vector<std::pair<std::string, int>> textsShown;
 };
 
+// One item of zel.dat as the owner writes it by hand: five CR LF lines, side 0, years 1800 to 1870,
+// difficulty 1; the texts go in as they stand.
+QByteArray handItem(const QByteArray& name, const QByteArray& nickname, int type, int state,
+                    const QByteArray& picture = "", const QByteArray& description = "d");
+
 // Puts items at 1..n of the table and sizes TimesUsed for them, all 0.
 void setItems(GameState& state, const std::vector<ItemRecord>& items);
 
