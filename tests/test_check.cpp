@@ -69,6 +69,8 @@ private slots:
         QCOMPARE(code, 1);
         const QStringList reported = out.split('\n').filter("problem: ").replaceInStrings("problem: ", "");
         QCOMPARE(reported, problems);
+        QCOMPARE(out.trimmed().section('\n', -1),
+                 QString::number(problems.size()) + (problems.size() == 1 ? " problem" : " problems"));
     }
 
     // Each text a whole quoted value among the five lines of the item of that name.

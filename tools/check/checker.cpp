@@ -361,7 +361,8 @@ std::string FormatReport(const CheckReport& rep, const NameTables& names)
     }
     for (const std::string& p : rep.problems)
         o << "problem: " << p << "\n";
-    o << (rep.problems.empty() ? "no problems\n" : std::to_string(rep.problems.size()) + " problems\n");
+    const std::size_t n = rep.problems.size();
+    o << (n == 0 ? "no problems\n" : std::to_string(n) + (n == 1 ? " problem\n" : " problems\n"));
     return o.str();
 }
 

@@ -23,7 +23,7 @@ int main(int argc, char** argv)
         std::cout << bellarune::FormatReport(report, names);
         return report.problems.empty() ? 0 : 1;
     } catch (const std::exception& e) {  // out of memory while printing, say: still a report
-        std::cout << "problem: the check stopped: " << e.what() << "\n1 problems\n";
+        std::cout << "problem: the check stopped: " << e.what() << "\n1 problem\n";
         return 1;
     }
 }
