@@ -77,10 +77,10 @@ private slots:
         QCOMPARE(strings(ts.notifier.messages), QStringList{s4.errorString() + "\r\ns4.wav 4"});
     }
 
-    // The sorting screen restored as its slot remembers it, minimised and taller than the screen: normal,
-    // cut to the screen, and the restore's own resize not saved. Then saved with its state and background;
-    // slot 3, the score window's, is never remembered. Then maximised, saved as maximised with its normal
-    // size. (The next question opening as the last: test_choice.)
+    // The sorting screen restored as its slot remembers it, minimised, wider and taller than the screen:
+    // normal, cut to the screen, and the restore's own resize not saved. Then saved with its state and
+    // background; slot 3, the score window's, is never remembered. Then maximised, saved as maximised with
+    // its normal size. (The next question opening as the last: test_choice.)
     void rememberWindowAndTextViewer()
     {
         ProgramDir dir;
@@ -90,13 +90,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto& memory = ts.state.settings.WindowMemory;
         QFile::remove(dir.file("zel.INI"));
-        memory[SlotSort] = {1, 0, 15000, 6000};
+        memory[SlotSort] = {1, 0, 15000, 15000};
         RememberWindow(ts.state, &w, SlotSort, 1);
         QVERIFY(!dir.exists("zel.INI"));
         QVERIFY(!w.isMinimized());
         // Offscreen, the frame is learnt once the window is shown: a few pixels either way, so in steps of
-        // 120 twips. 6000 wide, and 12000 high: the offscreen screen is 800 pixels high.
-        QCOMPARE(qRound(outerWidthTwips(&w) / 120.0), 50);
+        // 120 twips. 12000 wide and high: the offscreen screen is 800 by 800 pixels.
+        QCOMPARE(qRound(outerWidthTwips(&w) / 120.0), 100);
         QCOMPARE(qRound(outerHeightTwips(&w) / 120.0), 100);
         RememberWindow(ts.state, &w, SlotScore, 0);
         RememberWindow(ts.state, &w, SlotSort, 0);

@@ -120,6 +120,9 @@ private slots:
         QTest::newRow("commas and blanks; the picture up to a comma")
             << QByteArray("2,3, 4 0\r\n1 0,8,8\r\n  my pic.jpg, ignored")
             << QStringList{"2 3 4 0", "1 0 8 8", "my pic.jpg"};
+        QTest::newRow(
+            "hand-edited values past setup's: questions 10 at most, the minimum not above the maximum")
+            << QByteArray("8 3 32767 7\r\n") << QStringList{"3 3 10 2", "0 1 8 8", "zelback.jpg"};
     }
 
     void settingsFileRead()

@@ -137,25 +137,6 @@ private slots:
         QTEST(QString::fromStdString(ts.notifier.messages.at(0)), "message");
     }
 
-    // Hand-edited zel.INI values are taken into setup's ranges, window sizes into the screen.
-    void handEditedSettings()
-    {
-        TestState ts;
-        const Settings& s = ts.state.settings;
-        ParseSettings(
-            "8 3 32767 7\r\n0 1 8 8\r\nzelback.jpg\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n32767 0 0 0 0\r\n"
-            "32767 0 0 0 0\r\n",
-            ts.state.settings);
-        QCOMPARE(int(s.QuestionsPerGame), 10);  // from 32767
-        QCOMPARE(int(s.MinDifficulty), 3);      // from 8, above the maximum
-        QCOMPARE(int(s.MaxDifficulty), 3);
-        QCOMPARE(int(s.LogLevel), 2);  // from 7
-        // A remembered window of 32767 twips square opens no larger than the screen's free area.
-        QWidget form;
-        RememberWindow(ts.state, &form, 0, 1);
-        QCOMPARE(form.size(), form.screen()->availableGeometry().size());
-    }
-
     // A person whose portrait file is missing is not asked about in the portrait types.
     void portraitsMustExist_data()
     {
