@@ -16,7 +16,8 @@ namespace {
 
 // One question: its type, the right option of a choice screen (-1 for none), the items the
 // picker draws in turn, and the player's moves on its screen, word by word: a control's name
-// clicks it, with the right mouse button when followed by /R; a digit clicks that list line.
+// clicks it, with the right mouse button when followed by /R; a digit clicks that list line;
+// after the word "keys", the words are keys typed on the focused control (see keys()).
 struct Question {
     int type, right;
     QList<int> picks;
@@ -35,14 +36,16 @@ class TestChoice : public QObject {
     std::unique_ptr<QDialog> form_;
 
 private slots:
-    // Whole games at log level 2, only incorrect answers logged.
+    // Whole games, by the mouse at log level 2 (only incorrect answers logged), by keys alone at 1 (all),
+    // with the values a mouse answer gives.
     void games_data()
     {
         QTest::addColumn<int>("items");                  // the last fixture item the game may draw
+        QTest::addColumn<int>("level");                  // of the log
         QTest::addColumn<QList<Question>>("questions");  // one screen each
         addGameColumns();
         QTest::newRow("help; right answers, a second press too late; events sorted by push-up clicks")
-            << int(FixtureCount)
+            << int(FixtureCount) << 2
             << QList<Question>({{3, 2, {Grant, Lee, Sherman, Jackson, Barton}, "cmdhelp choice2 choice0"},
                                 {10,
                                  -1,
@@ -58,7 +61,7 @@ private slots:
                        {"Emancipation", 18}, {"Assassination", 1}}
             << QStringList({"---- Question 1", "---- Question 2"}) << QList<int>({5});
         QTest::newRow("a wrong answer by the right button; a skip scores nothing")
-            << int(FixtureCount)
+            << int(FixtureCount) << 2
             << QList<Question>({{5, 2, {Sumter, Emancipation, Assassination, BullRun, Antietam}, "choice4/R"},
                                 {3, 0, {Grant, Lee, Sherman, Jackson, Barton}, "Command1"}})
             << QStringList({"Results for Event based on desc",
@@ -69,7 +72,7 @@ private slots:
             << QStringList({"---- Question 1", "---- Question 2"}) << QList<int>({8});
         // Two people only: slots 2 to 4 stand for item 0, whose keys are equal and count as in order.
         QTest::newRow("help; equal sort keys count as in order")
-            << int(Lee) << QList<Question>({{8, -1, {Grant, Lee}, "Command2 1 Command1"}})
+            << int(Lee) << 2 << QList<Question>({{8, -1, {Grant, Lee}, "Command2 1 Command1"}})
             << QStringList({"Results for Sorting People by date", " ", "Robert E. Lee 1807 >  0",
                             "Robert E. Lee 1807 >  0", "Robert E. Lee 1807 >  0",
                             "Ulysses S. Grant 1822 >  0", "Ulysses S. Grant 1822 >  0",
@@ -79,17 +82,54 @@ private slots:
                             "all are in position, click 'Done'",
                             "You scored 8 out of 20 (40%)"})
             << Weights{{"Grant", 7}, {"Lee", 2}} << QStringList({"---- Question 1"}) << QList<int>({});
+        QTest::newRow("keys: arrows move the focus, Enter answers")
+            << int(FixtureCount) << 1
+            << QList<Question>({{3, 2, {Grant, Lee, Sherman, Jackson, Barton}, "keys Down Down Return"}})
+            << QStringList{"Results for Who was?", " Correct, +5 pts", "Current score: 5 of 5  (100%)"}
+            << QStringList{"You scored 5 out of 5 (100%)"}
+            << Weights{{"Grant", 10}, {"Lee", 1}, {"Sherman", 5}, {"Jackson", 1}, {"Barton", 1}}
+            << QStringList{"---- Question 1", "Multiple Choice"} << QList<int>{5};
+        QTest::newRow("keys: Space, Tab and arrows do not answer, keypad Enter does")
+            << int(FixtureCount) << 1
+            << QList<Question>({{5,
+                                 2,
+                                 {Sumter, Emancipation, Assassination, BullRun, Antietam},
+                                 "keys Space Tab Shift+Tab Shift+Tab Tab Down Down Down Down Enter"}})
+            << QStringList{"Results for Event based on desc", "Sorry, the answer was Lincoln's assassination",
+                           "Current score: 0 of 5  (0%)"}
+            << QStringList{"You scored 0 out of 5 (0%)"}
+            << Weights{{"BullRun", 1}, {"Sumter", 10}, {"Emancipation", 1}}
+            << QStringList{"---- Question 1", "Multiple Choice",
+                           "Choose the event for this description Lincoln's assassination"}
+            << QList<int>{8};
+        QTest::newRow("keys: Down moves the current line, Enter and Space push it up, Enter on Done")
+            << int(FixtureCount) << 1
+            << QList<Question>(
+                   {{8,
+                     -1,
+                     {Sherman, Lee, Davis, Jackson, Barton},
+                     "keys Down Return Down Down Space Up Down Down Down Down Return Tab Tab Return"}})
+            << QStringList{"Results for Sorting People by date", "*** All correct!",
+                           "*** 10 of 10 correct, scored 20", "Current score: 20 of 20  (100%)"}
+            << QStringList{"You scored 20 out of 20 (100%)"}
+            << Weights{{"Lee", 17}, {"Sherman", 18}, {"Jackson", 1}, {"Barton", 5}, {"Davis", 13}}
+            << QStringList{"---- Question 1",    "Items to sort by People by date",
+                           "William T. Sherman", "Robert E. Lee",
+                           "Jefferson Davis",    "Thomas J. Jackson",
+                           "Clara Barton",       " *** All Correct!"}
+            << QList<int>{};
     }
 
     void games()
     {
         QFETCH(int, items);
+        QFETCH(int, level);
         QFETCH(QList<Question>, questions);
         ProgramDir dir;
         TestState ts;
         loadFixture(ts.state);
         ts.state.table.ItemCount = int16_t(items);
-        ts.state.settings.LogLevel = 2;
+        ts.state.settings.LogLevel = int16_t(level);
         ts.state.settings.QuestionsPerGame = int16_t(questions.size());
         std::vector<Move> moves;
         for (const Question& q : questions) {
@@ -99,6 +139,8 @@ private slots:
             for (int item : q.picks)
                 ts.state.rng.queue({pickOf(item, items)});
             moves.push_back([words = q.moves](QWidget* w) {
+                if (words.startsWith("keys "))
+                    return keys(words.mid(5));
                 for (const QString& word : words.split(' '))
                     if (auto* c = w->findChild<QWidget*>(word.section('/', 0, 0))) {
                         QTest::mouseClick(c, word.endsWith("/R") ? Qt::RightButton : Qt::LeftButton);

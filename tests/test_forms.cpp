@@ -93,6 +93,7 @@ using Buttons = QMessageBox::StandardButtons;
 class TestForms : public QObject {
     Q_OBJECT
     std::map<QString, Look> looks_;  // by the rows' tags: the form's name and the control's
+    QStringList unnamed_;            // "<form> <control>" of every control the focus reaches without a name
 
 private slots:
     // A question screen in a one-question game of its type, the picks Grant, Lee, Sherman, Jackson;
@@ -116,6 +117,9 @@ private slots:
                     const QRect geometry = w == form ? QRect(QPoint(), w->size()) : w->geometry();
                     looks_.try_emplace(tag, text, w->toolTip(), geometry, w->font(),
                                        w->palette().color(w->backgroundRole()));
+                    if (w != form && w->isVisibleTo(form) && w->focusPolicy() & Qt::TabFocus &&
+                        QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+                        unnamed_ << tag;
                 }
                 form->close();
             };
@@ -180,6 +184,9 @@ private slots:
         if (expected.background.isValid())
             QCOMPARE(look.background, expected.background);
     }
+
+    // A screen reader names every control the focus can reach.
+    void everyControlIsNamed() { QCOMPARE(unnamed_, QStringList()); }
 
     // A message has OK only and the game's title; a question OK and Cancel and its own title.
     void messageBoxes_data()

@@ -1,5 +1,6 @@
 // The matching screens and Name Me, played as one-question games through the real driver
-// with real mouse and key events.
+// with real mouse and key events; the matching screens also by keys alone, with the values a mouse
+// answer gives.
 #include <QtTest>
 #include <cmath>
 
@@ -152,6 +153,50 @@ private slots:
             << QStringList({kHead, "Match Match battles and states", "First Bull Run", "Antietam",
                             "Gettysburg", "Fort Sumter", " *** All correct!"})
             << QList<int>({0, 1, 0, 1, 0, 1, 0, 1, 5});
+        // Boxes 0-4 show the descriptions of bars 1, 2, 3, 0, 4.
+        QTest::newRow("keys, descriptions: Enter picks up and drops, the marker wraps, Escape puts back")
+            << 11 << 1 << QList<int>({Gettysburg, BullRun, Bentonville, Antietam, Atlanta})
+            << QList<int>({1, 2, 3}) << Move([](Screen) {
+                   keys(
+                       "Return Up Return Tab Return Down Down Return Tab Return Escape Tab Return Down "
+                       "Return Tab "
+                       "Tab Tab Return");
+               })
+            << QStringList{"Results for Matching Match commanders and battles", "",
+                           "First Bull Run = McDowell, Beauregard", "*** Scored 10 of 25",
+                           "Current score: 10 of 25  (40%)"}
+            << QStringList{"You scored 10 out of 25 (40%)"}
+            << Weights{{"Antietam", 5}, {"Gettysburg", 10}, {"Atlanta", 5}, {"Bentonville", 1}}
+            << QStringList{kHead,         "Match commanders and battles",
+                           "Gettysburg",  "First Bull Run",
+                           "Bentonville", "Antietam",
+                           "Atlanta",     "First Bull Run = McDowell, Beauregard"}
+            << QList<int>{2, 2, 2, 8};
+        // Pictures 0-3 show bars 2, 0, 1, 3; a bar dropped on a held picture sends the other home.
+        QTest::newRow("keys, pictures: arrows in reading order, Escape puts back, a bar sent home")
+            << 15 << 1 << QList<int>({Grant, Lee, Sherman, Jackson}) << QList<int>({2, 1})
+            << Move([](Screen) {
+                   keys(
+                       "Return Right Return Tab Return Down Return Tab Return Right Left Escape Tab Return "
+                       "Up "
+                       "Return Tab Tab Return");
+               })
+            << QStringList{"Results for Match portraits to names",
+                           "",
+                           "Thomas J. Jackson placed on image of Robert E. Lee",
+                           "",
+                           "*** Scored 1 of 4",
+                           "Current score: 5 of 20  (25%)"}
+            << QStringList{"You scored 5 out of 20 (25%)"}
+            << Weights{{"Grant", 14}, {"Lee", 1}, {"Sherman", 1}}
+            << QStringList{kHead,
+                           "Match Match portraits to names",
+                           "Ulysses S. Grant",
+                           "Robert E. Lee",
+                           "William T. Sherman",
+                           "Thomas J. Jackson",
+                           "Thomas J. Jackson placed on image of Robert E. Lee"}
+            << QList<int>{0, 1, 0, 1, 0, 0, 1, 8};
         QTest::newRow("Name Me: lost with 6 tries")
             << 16 << 1 << QList<int>({Lee}) << QList<int>() << Move([](Screen s) {
                    QCOMPARE(labels(s), QStringList({"", "_ _ _ _ _ _   _ .   _ _ _ ", "-"}));

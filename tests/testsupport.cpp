@@ -239,6 +239,15 @@ Weights weightsOf(const GameState& state, int except)
     return used;
 }
 
+void keys(const QString& words)
+{
+    for (const QString& k : words.split(' ', Qt::SkipEmptyParts)) {
+        const QKeyCombination c = QKeySequence(k)[0];
+        QTest::keyClick(QApplication::focusWidget(), c.key(),
+                        c.keyboardModifiers() | (k == "Enter" ? Qt::KeypadModifier : Qt::NoModifier));
+    }
+}
+
 void onNextModal(std::function<void(QWidget*)> fn, int timeoutMs)
 {
     QWidget* before = QApplication::activeModalWidget();

@@ -145,6 +145,9 @@ Weights weightsOf(const GameState& state, int except = 0);
 void addGameColumns();
 // Compares a game played in the current test's program directory with its row, field by field.
 void compareGame(const TestState& ts, const GameRun& run);
+// Keys as QKeySequence spells them ("Down", "Return", "Shift+Tab", "Esc"), typed on the focused
+// control; "Enter" is the keypad's.
+void keys(const QString& words);
 // Runs a program to its end: its exit code (-1 on a crash or time-out) and standard output.
 std::pair<int, QString> runProgram(const QString& program, const QStringList& args, int timeoutMs = 120000);
 
