@@ -192,7 +192,10 @@ private slots:
         AddScore(ts.state, 0, 0, 1);
         AddScore(ts.state, 25, 25, 0);
         AddScore(ts.state, 0, 5, 1);
-        AddScore(ts.state, 305, 370, 1);  // 330 * 100 overflows 16 bits; 82.5% is cut to 82
+        AddScore(ts.state, 305, 370, 1);            // 330 * 100 overflows 16 bits; 82.5% is cut to 82
+        ts.state.LogFileName = "gone/zelquiz.log";  // a log that cannot be written loses its lines quietly
+        LogWrite(ts.state, "lost", LogLevel::Result, 0);
+        ts.state.LogFileName = "zelquiz.log";
         ts.state.settings.LogLevel = 0;
         LogWrite(ts.state, "neither written nor shown when the log is off", LogLevel::Result, 1);
         const QStringList scores = {"Score: 0 out of 0  0%", "Score: 25 out of 30  83%",

@@ -184,7 +184,6 @@ GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> s
             QTimer::singleShot(0, score->Command1, [b = score->Command1] { b->click(); });
             return;
         }
-        run.screens.push_back(w->objectName().toStdString());
         const Move move = next < moves.size() ? moves[next++] : Move{};
         QTimer::singleShot(0, w, [w, move] {
             if (move)

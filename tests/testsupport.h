@@ -120,8 +120,7 @@ struct ScoreShown {
     std::string title, result, score;
 };
 struct GameRun {
-    std::vector<std::string> screens;  // objectName of every question screen opened, in order
-    std::vector<ScoreShown> scores;    // every score window, read and closed with its ok button
+    std::vector<ScoreShown> scores;  // every score window, read and closed with its ok button
 };
 // One player's move on a question screen (click, drag, type, skip...), run once it is shown.
 using Move = std::function<void(QWidget* screen)>;
