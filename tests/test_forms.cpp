@@ -44,9 +44,9 @@ const std::vector<Row> rows = {
     // The panel centred at 40, 25, the options at its left + 100; Lee's draw stands in slot 0.
     {"mchoice", "Multiple Choice", "", 3, na, 8625, 6975, "Serif", 15.75, B, 0xc0ffc0},
     {"Frame1", nullptr, "", 40, 25, 8545, 6925, "Serif", 13.5, B},
-    // Options at half the panel + its left + 300, 3672.5 wide.
+    // Options at half the panel + its left + 300, 3672.5 wide; the description box white on the green.
     {"quote", "Multiple Choice", "", 5, na, 8625, 6345},
-    {"Text1", nullptr, "", 240, 360, 8145, 2055, "Serif", 15.75, B | I},
+    {"Text1", nullptr, "", 240, 360, 8145, 2055, "Serif", 15.75, B | I, 0xffffff},
     // The panel, wider than the window, is kept at left 0; the labels reach past the window.
     {"qsort", " Sort ", "", 8, na, 5835, 5805, "Sans", 13.5, 0, 0x80ffff},
     {"List1", nullptr, "", 120, 1560, 5175, 1860, "Sans", 13.5, 0, 0xc0c0c0},
@@ -115,8 +115,11 @@ private slots:
                         text = w->property(p).isValid() ? w->property(p).toString() : text;
                     const QString tag = QString(r.name) + " " + (w == form ? QString() : w->objectName());
                     const QRect geometry = w == form ? QRect(QPoint(), w->size()) : w->geometry();
+                    // A list's or text box's background is its viewport's.
+                    auto* area = qobject_cast<QAbstractScrollArea*>(w);
+                    const QWidget* back = area ? area->viewport() : w;
                     looks_.try_emplace(tag, text, w->toolTip(), geometry, w->font(),
-                                       w->palette().color(w->backgroundRole()));
+                                       back->palette().color(back->backgroundRole()));
                     if (w != form && w->isVisibleTo(form) && w->focusPolicy() & Qt::TabFocus &&
                         QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
                         unnamed_ << tag;

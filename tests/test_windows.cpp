@@ -1,4 +1,4 @@
-// The help window opened from setup, the colours of the description box, the menu picture, and
+// The help window opened from setup, the menu picture, and
 // what Escape and the log level do on setup and the item editor. What a question screen remembers
 // of its size and state, and the double-click that answers, are played in a real window.
 #include <QtTest>
@@ -49,25 +49,6 @@ private slots:
         QCOMPARE(shownOrHidden->count(), 0);
         QCOMPARE(help->isVisible(), true);
         QCOMPARE(help->isMaximized(), true);
-    }
-
-    // The description box is a text box, white, on the panel's green.
-    void descriptionBoxIsWhite()
-    {
-        ProgramDir dir;
-        TestState ts;
-        loadFixture(ts.state);
-        QColor seen;
-        ts.state.settings.QuestionsPerGame = 1;
-        ts.state.rng.queue({typeOf(5)});
-        playGame(ts, {[&](QWidget* w) {
-                     // Near the box's bottom right corner, inside its border, where no text reaches.
-                     QWidget* box = w->findChild<QWidget*>("Text1");
-                     seen = w->grab().toImage().pixelColor(
-                         box->mapTo(w, box->rect().bottomRight() - QPoint(25, 8)));
-                     w->close();
-                 }});
-        QCOMPARE(seen, QColor(255, 255, 255));
     }
 
     // The menu picture from the top left, scaled evenly to cover the window: left half red, right

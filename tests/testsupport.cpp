@@ -179,8 +179,8 @@ GameRun playGame(TestState& ts, std::vector<Move> moves, std::function<void()> s
             return;
         w->setProperty("handled", true);
         if (auto* score = qobject_cast<ShowScor*>(w)) {
-            run.scores.push_back({score->Label1->text().toStdString(), score->resultText(),
-                                  score->Label2->text().toStdString()});
+            run.push_back({score->Label1->text().toStdString(), score->resultText(),
+                           score->Label2->text().toStdString()});
             QTimer::singleShot(0, score->Command1, [b = score->Command1] { b->click(); });
             return;
         }
@@ -217,7 +217,7 @@ void compareGame(const TestState& ts, const GameRun& run)
     QFETCH(QStringList, log);
     QFETCH(QList<int>, sounds);
     QStringList shown;
-    for (const ScoreShown& s : run.scores)
+    for (const ScoreShown& s : run)
         shown << qs(s.title) << qs(s.result).split("\r\n") << qs(s.score);
     QCOMPARE(shown, scores);
     QCOMPARE(strings(ts.notifier.messages), messages);

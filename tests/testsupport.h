@@ -20,10 +20,9 @@ public:
     bool askOkCancel(const std::string& text, const std::string& title) override
     {
         questions.push_back(title + "|" + text);
-        return answerOk;
+        return true;
     }
     std::vector<std::string> messages, questions;
-    bool answerOk = true;
 };
 
 // Records what was played. TestState names sound n "snd<n>.wav", so sounds() gives the numbers.
@@ -119,9 +118,7 @@ inline double typeOf(int t)
 struct ScoreShown {
     std::string title, result, score;
 };
-struct GameRun {
-    std::vector<ScoreShown> scores;  // every score window, read and closed with its ok button
-};
+using GameRun = std::vector<ScoreShown>;  // every score window of a game, read and closed with its ok button
 // One player's move on a question screen (click, drag, type, skip...), run once it is shown.
 using Move = std::function<void(QWidget* screen)>;
 // Plays a whole game with PlayGame through the real screens: the k-th question screen that opens
