@@ -209,8 +209,6 @@ private slots:
         QTEST(form_->findChild<QWidget*>("Frame1")->geometry(), "panel");  // in pixels
         QTEST(form_->findChild<QWidget*>(content)->geometry(), "content");
     }
-
-    void cleanupTestCase() { form_.reset(); }
 };
 
 QTEST_MAIN(TestChoice)

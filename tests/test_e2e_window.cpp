@@ -2,15 +2,11 @@
 // it, so windows carry title bars and borders. The real bellarune runs from another directory
 // on a copy of the program directory and is played with real X input (xdotool); placement is
 // read from the X server (the frame from _NET_FRAME_EXTENTS) and results from the files the
-// program leaves. The real forms are also shown in this process on the same desktop to check
-// where their controls lie.
+// program leaves.
 #include <QApplication>
 #include <QtTest>
 
-#include "app/mainmenu.h"
 #include "data/settings.h"
-#include "maint/setup.h"
-#include "maint/zeledit.h"
 #include "testsupport.h"
 
 using namespace bellarune;
@@ -188,39 +184,6 @@ private slots:
         }
         QVERIFY(game.waitForFinished(10000));
         QCOMPARE(remembered(dir), sizes);
-    }
-
-    // The real forms in this process, on the same desktop, at their design sizes: every named
-    // control the player sees lies inside the client area, save those the design puts partly
-    // outside: the sorting screen's two labels, wider than its window, and the description
-    // matching screen's status line.
-    void controlsInsideTheirWindows()
-    {
-        ProgramDir dir;
-        TestState ts;
-        QStringList outside;
-        const auto check = [&outside](QWidget* form) {
-            form->show();
-            QTRY_VERIFY(form->frameGeometry().height() > form->height());  // mapped, with a title bar
-            const QRegularExpression named("^(?!qt_).");
-            for (QWidget* w : form->findChildren<QWidget*>(named))  // containers by their controls
-                if (w->isVisibleTo(form) && w->findChildren<QWidget*>(named).isEmpty() &&
-                    !form->rect().contains(QRect(w->mapTo(form, QPoint()), w->size())))
-                    outside << form->objectName() + "." + w->objectName();
-        };
-        check(std::make_unique<MainMenu>(ts.state, dir.path()).get());
-        loadFixture(ts.state);
-        ts.state.settings.QuestionsPerGame = 1;
-        for (int type : {3, 5, 8, 11, 14, 16}) {
-            ts.state.rng.queue({typeOf(type)});
-            playGame(ts, {[&check](QWidget* w) {
-                         check(w);
-                         w->close();
-                     }});
-        }
-        check(std::make_unique<Setup>(ts.state).get());
-        check(std::make_unique<ZelEdit>(ts.state).get());
-        QCOMPARE(outside, QStringList({"qsort.Label1", "qsort.Label2", "qmatch.Label4"}));
     }
 };
 

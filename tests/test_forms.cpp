@@ -8,6 +8,7 @@
 #include "app/mainmenu.h"
 #include "maint/setup.h"
 #include "maint/zeledit.h"
+#include "platform/focusring.h"
 #include "platform/qtnotifier.h"
 #include "platform/textwindow.h"
 #include "screens/showscor.h"
@@ -92,8 +93,12 @@ using Buttons = QMessageBox::StandardButtons;
 
 class TestForms : public QObject {
     Q_OBJECT
-    std::map<QString, Look> looks_;  // by the rows' tags: the form's name and the control's
-    QStringList unnamed_;            // "<form> <control>" of every control the focus reaches without a name
+    std::map<QString, Look> looks_;        // by the rows' tags: the form's name and the control's
+    std::map<QString, QStringList> tabs_;  // by form: the controls Tab reaches in turn from the first
+    QStringList unnamed_, unframed_;       // "<form> <control>" of those a screen reader cannot name or the
+                                           // focus ring does not surround
+    QStringList outside_;                  // "<form> <control>" of every control past the client area
+    FocusRing ring_;
 
 private slots:
     // A question screen in a one-question game of its type, the picks Grant, Lee, Sherman, Jackson;
@@ -120,9 +125,28 @@ private slots:
                     const QWidget* back = area ? area->viewport() : w;
                     looks_.try_emplace(tag, text, w->toolTip(), geometry, w->font(),
                                        back->palette().color(back->backgroundRole()));
-                    if (w != form && w->isVisibleTo(form) && w->focusPolicy() & Qt::TabFocus &&
-                        QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+                    const QRegularExpression named("^(?!qt_).");  // containers by their controls
+                    if (w != form && named.match(w->objectName()).hasMatch() && w->isVisibleTo(form) &&
+                        w->findChildren<QWidget*>(named).isEmpty() &&
+                        !form->rect().contains(QRect(w->mapTo(form, QPoint()), w->size())))
+                        outside_ << tag;
+                }
+                // Tab from the focused control round to it again (in the text window Tab is typed).
+                QApplication::setActiveWindow(form);
+                QWidget* const first = QApplication::focusWidget();
+                for (QWidget* f = first; f && form->isVisible() && !qobject_cast<TextWindow*>(form);) {
+                    const QString tag = QString(r.name) + " " + f->objectName();
+                    tabs_[r.name] << f->objectName();
+                    if (QAccessible::queryAccessibleInterface(f)->text(QAccessible::Name).isEmpty())
                         unnamed_ << tag;
+                    const auto rings =
+                        f->parentWidget()->findChildren<DashedFrame*>(Qt::FindDirectChildrenOnly);
+                    if (std::ranges::none_of(rings, [f](QWidget* d) {
+                            return d->isVisible() && d->geometry() == f->geometry().adjusted(-2, -2, 2, 2);
+                        }))
+                        unframed_ << tag;
+                    QTest::keyClick(f, Qt::Key_Tab);
+                    f = QApplication::focusWidget() == first ? nullptr : QApplication::focusWidget();
                 }
                 form->close();
             };
@@ -188,8 +212,35 @@ private slots:
             QCOMPARE(look.background, expected.background);
     }
 
-    // A screen reader names every control the focus can reach.
-    void everyControlIsNamed() { QCOMPARE(unnamed_, QStringList()); }
+    // Every control the focus reaches is named for a screen reader and framed by the focus ring; only
+    // the design's own overhangs lie past a form's client area: the sorting screen's labels, wider than
+    // its window (before and after Done), and the description matching screen's status line.
+    void everyControlNamedFramedAndInside()
+    {
+        QCOMPARE(unnamed_, QStringList());
+        QCOMPARE(unframed_, QStringList());
+        QCOMPARE(outside_, QStringList({"qsort Label1", "qsort Label2", "sorted Label1", "sorted Label2",
+                                        "qmatch Label4"}));
+    }
+
+    // Tab goes through the controls in visual order, from where the focus starts round to it again.
+    void tabOrder_data()
+    {
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("main") << QStringList{"Command1", "cmdsetup", "cmdCatalog", "Command3", "cmdquit"};
+        QTest::newRow("setup") << QStringList{"tmindif",   "up",      "down",  "tmaxdif",  "up",     "down",
+                                              "nquestion", "up",      "down",  "Option10", "Check1", "List1",
+                                              "cmdEdit",   "cmdHelp", "cmdok", "cmdmakeq"};
+        QTest::newRow("zeledit") << QStringList{"cmbitem",     "Text1",    "Text2",   "txtDesc", "Text4",
+                                                "txtNickname", "dif",      "up",      "down",    "Itemtype0",
+                                                "Option10",    "cmdPrint", "cmdNext", "cmdPrev", "Command1"};
+        QTest::newRow("showscor") << QStringList{"Text1", "Command1"};
+    }
+    void tabOrder()
+    {
+        QFETCH(QStringList, order);
+        QCOMPARE(tabs_[QTest::currentDataTag()], order);
+    }
 
     // A message has OK only and the game's title; a question OK and Cancel and its own title.
     void messageBoxes_data()

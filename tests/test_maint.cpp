@@ -1,5 +1,5 @@
 // The setup screen and the item editor, driven with real key and mouse events. The texts, tips and
-// places of their controls are test_forms'; their tab order, test_keyboard's; Escape, test_windows'.
+// places of their controls and their Tab order are test_forms'; Escape, test_windows'.
 #include <QtTest>
 #include <QtWidgets>
 

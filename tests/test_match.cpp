@@ -61,17 +61,6 @@ struct Screen {
     QWidget* w;
 };
 
-// Every picture is a grey of 16 times its number: the fixture item, or the threat stage.
-void writePictures(const ProgramDir& dir)
-{
-    for (int i = 1; i <= FixtureCount; ++i)
-        dir.writePicture(qs(fixtureItems()[std::size_t(i - 1)].ImageFile), 0x101010u * unsigned(i));
-    for (auto [i, map] :
-         {std::pair<int, QString>{BullRun, "Va"}, {Antietam, "Md"}, {Gettysburg, "Pa"}, {Sumter, "SC"}})
-        dir.writePicture(map + ".jpg", 0x101010u * unsigned(i));
-    for (unsigned n = 1; n <= 6; ++n)
-        dir.writePicture(QString("cannon%1.jpg").arg(n), 0x101010u * n);
-}
 // The number of the picture a control shows, 0 for none.
 int shown(QWidget* label)
 {
@@ -261,9 +250,15 @@ private slots:
         QFETCH(QList<int>, shuffle);
         QFETCH(Move, move);
         ProgramDir dir;
-        writePictures(dir);
         TestState ts;
         loadFixture(ts.state);
+        // Every picture a grey of 16 times its number: the item's, a battle's state map, a threat stage.
+        writeItemPictures(dir, ts.state);
+        for (auto [i, map] :
+             {std::pair<int, QString>{BullRun, "Va"}, {Antietam, "Md"}, {Gettysburg, "Pa"}, {Sumter, "SC"}})
+            dir.writePicture(map + ".jpg", 0x101010u * unsigned(i));
+        for (unsigned n = 1; n <= 6; ++n)
+            dir.writePicture(QString("cannon%1.jpg").arg(n), 0x101010u * n);
         Settings& s = ts.state.settings;
         s.QuestionsPerGame = 1;
         s.LogLevel = int16_t(level);

@@ -96,7 +96,7 @@ void writeItemPictures(const ProgramDir& dir, const GameState& state)
 {
     for (int i = 1; i <= state.table.ItemCount; ++i)
         if (const QString name = qs(state.item(i).ImageFile); !name.isEmpty() && !dir.exists(name))
-            dir.writePicture(name);
+            dir.writePicture(name, 0x101010u * unsigned(i));
 }
 
 QByteArray handItem(const QByteArray& name, const QByteArray& nickname, int type, int state,

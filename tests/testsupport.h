@@ -96,7 +96,8 @@ enum FixtureEvent : int16_t { Sumter = Bentonville + 1, Emancipation, Assassinat
 constexpr int FixtureCount = Assassination;
 const std::vector<ItemRecord>& fixtureItems();
 void loadFixture(GameState& state);
-// A picture for every ImageFile of the table that is missing, so the portrait types find theirs.
+// A picture for every ImageFile of the table that is missing, so the portrait types find theirs: item i's a
+// grey of 16 times i.
 void writeItemPictures(const ProgramDir& dir, const GameState& state);
 
 // Uniform numbers that make the generator's draws land where a test wants them:
