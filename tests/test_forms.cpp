@@ -62,7 +62,8 @@ const std::vector<Row> rows = {
     {"Label20", nullptr, "Drag one of the colored bars to this description", 150, 2040, 8425, 615},
     // Frame 8780 x 6635 at 50, 50; pictures (6635 - 2100) / 2 square, bars at 6635 - 1400.
     {"imatch", "Match 'em", "", 15, na, 8880, 6735},
-    {"Btn10", "Ulysses S. Grant", "Click and drag this item to its description, below", 350, 5235, 2500, 450},
+    {"Btn10", "Ulysses S. Grant", "Click and drag this item to its description, below", 350, 5235, 2500, 450,
+     nullptr, 0, 0, 0xff8000},
     {"Image10", nullptr, "", 720, 240, 2267, 2267},
     {"NameMe", "Name Me -- Press the letter keys to enter my name... ", "", 16, na, 8610, 6330},
     {"setup", "Bellarune Game Setup", "", na, na, 6585, 5895},
