@@ -14,15 +14,15 @@ class QWidget;
 
 namespace bellarune::test {
 
-class RecordingNotifier : public Notifier {
+// Keeps the messages; records each question as "title|text" and answers it OK.
+class RecordingNotifier : public KeepingNotifier {
 public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
     bool askOkCancel(const std::string& text, const std::string& title) override
     {
         questions.push_back(title + "|" + text);
         return true;
     }
-    std::vector<std::string> messages, questions;
+    std::vector<std::string> questions;
 };
 
 // Records what was played. TestState names sound n "snd<n>.wav", so sounds() gives the numbers.

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/posixfilecalls.h"
+
 namespace bellarune {
 
 CommandLine parseCommandLine(const QStringList& arguments)
@@ -168,11 +170,9 @@ bool copyMissingFiles(const QString& from, const QString& to, QString& error)
             return false;
         }
     }
-    const int d = ::open(QFile::encodeName(to).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (d >= 0) {
-        ::fsync(d);
-        ::close(d);
-    }
+    // The new names on the disk too; should that fail, the copies are made again next time.
+    std::string ignored;
+    PosixFileCalls().syncDirectory(QFile::encodeName(to).toStdString(), ignored);
     return true;
 }
 

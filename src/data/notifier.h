@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace bellarune {
 
@@ -21,6 +22,23 @@ class NullNotifier : public Notifier {
 public:
     void showMessage(const std::string&) override {}
     bool askOkCancel(const std::string&, const std::string&) override { return false; }
+};
+
+// Keeps what it is told instead of showing it, for a caller that words or lists the messages
+// itself; a question is answered Cancel.
+class KeepingNotifier : public Notifier {
+public:
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    bool askOkCancel(const std::string&, const std::string&) override { return false; }
+    // Every message kept, one after another.
+    std::string text() const
+    {
+        std::string all;
+        for (const std::string& m : messages)
+            all += m;
+        return all;
+    }
+    std::vector<std::string> messages;
 };
 
 }  // namespace bellarune

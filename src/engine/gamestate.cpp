@@ -46,11 +46,7 @@ void PlaySound(GameState& state, Sound sound)
 bool SaveSettings(GameState& state)
 {
     // Kept instead of shown: the player hears of it once, in the game's own words.
-    struct Reason : Notifier {
-        std::string text;
-        void showMessage(const std::string& t) override { text = t; }
-        bool askOkCancel(const std::string&, const std::string&) override { return false; }
-    } reason;
+    KeepingNotifier reason;
     if (WriteSettingsFile(state.SettingsFileName, state.settings, &reason, state.files))
         return true;
     // Settings are written at every opening and resize of a question screen: telling the
@@ -60,7 +56,7 @@ bool SaveSettings(GameState& state)
     state.SettingsNotSavedTold = true;
     std::error_code ec;
     const std::string file = std::filesystem::absolute(state.SettingsFileName, ec).string();
-    std::string why = reason.text;
+    std::string why = reason.text();
     if (why.empty() || why.back() != '.')
         why += ".";
     const std::string text = "Your settings could not be saved in " + file + ": " + why + state.NL +

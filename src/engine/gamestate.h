@@ -106,7 +106,7 @@ void InitProgram(GameState& state);
 void LoadItems(GameState& state);
 void LoadSounds(GameState& state);
 void PlaySound(GameState& state, Sound sound);
-// Writes the settings file; a file that cannot be written is not reported.
+// Writes the settings file; a file that cannot be written is reported once per run.
 bool SaveSettings(GameState& state);
 
 // Clamp(value, low, high): low first, then high, so crossed bounds give high.

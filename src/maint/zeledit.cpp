@@ -557,13 +557,9 @@ void ZelEdit::Command1_Click()
     if (DataChanged) {
         const std::string file = state_.table.DataFileName.empty() ? "zel.dat" : state_.table.DataFileName;
         // Refuses, with a message, when the file could not be read whole at start-up.
-        struct Kept : Notifier {
-            std::string text;
-            void showMessage(const std::string& t) override { text += t; }
-            bool askOkCancel(const std::string&, const std::string&) override { return false; }
-        } fault;
+        KeepingNotifier fault;
         if (!WriteItemFile(file, state_.table, fault, state_.files))
-            state_.reportFailure(fault.text + state_.NL + "The changes were not saved in " + file +
+            state_.reportFailure(fault.text() + state_.NL + "The changes were not saved in " + file +
                                  ". They are still held in memory until the game ends.");
     }
     accept();

@@ -21,13 +21,6 @@ constexpr const char* kFieldNames[kFieldsPerItem] = {
     "Year2",     "DateText",  "Commanders", "Description", "Campaign",  "Reserved1", "Reserved2",
     "Reserved3", "Reserved4", "Reserved5",  "Reserved6",   "Difficulty"};
 
-class CollectingNotifier : public Notifier {
-public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    bool askOkCancel(const std::string&, const std::string&) override { return false; }
-    std::vector<std::string> messages;
-};
-
 std::string oneLine(const std::string& s)
 {
     std::string out;
@@ -308,7 +301,7 @@ CheckReport check(const std::string& source, const std::string& pictureDir, Load
     try {
         auto s = std::make_unique<GameState>();
         s->names.InitTables();
-        CollectingNotifier notifier;
+        KeepingNotifier notifier;
         s->notifier = notifier;
         std::string raw;
         rep.loaded = load(s->table, notifier, raw);
